@@ -1,0 +1,46 @@
+#pragma once
+
+#include "settings/fichiersini.h"
+#include "settings/tarifs.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+// The settings dialogs and the About box, one instance each, created on first
+// use. While the program runs, the settings dialogs' fields are the only
+// in-memory copy of the settings: reading a field of a dialog that is not
+// loaded loads it, hidden, from its file; it stays loaded until the user
+// closes it, and every way of closing unloads it.
+class Dialogues : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Fenetre { Poids, TarifNormal, TarifEcopli, TarifCEE, APropos };
+
+    Dialogues(const FichiersIni &fichiers, QWidget *fenetrePrincipale);
+    ~Dialogues() override;
+
+    // Form2's Text1 to Text26 (entry 26 is the fixed "0").
+    QString poids(int entree);
+    // Price of a bracket, 1-based in bracket order, as its dialog's field holds it.
+    QString prix(ServiceExpedition service, int tranche);
+    // Form5's hidden Text8, TarifCEE2000Gr.
+    QString valeurReserve();
+    // Form3's Text8.
+    QString symbole();
+
+    bool estCharge(Fenetre fenetre) const;
+
+    // Shows the window modally over the main window and returns once it has
+    // gone; the caller then runs its activation.
+    void afficher(Fenetre fenetre);
+
+    const FichiersIni &fichiers() const { return m_fichiers; }
+
+private:
+    FichiersIni m_fichiers;
+    QWidget *m_fenetrePrincipale;
+};

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "settings/tarifs.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// French text to number: optional surrounding spaces, an optional sign,
+// digits with at most one decimal comma ("5," and ",5" are numbers, a lone
+// "," is not), an optional exponent ("1,5E3"). No period, no grouping.
+// Anything else, and a result too large for a double, is not a number.
+std::optional<double> nombreFrancais(QStringView texte);
+
+// A decimal with four places: a signed 64-bit count of ten-thousandths.
+// Every operation that would leave the range says so instead of wrapping.
+class Decimal4
+{
+public:
+    constexpr Decimal4() = default;
+
+    static constexpr Decimal4 depuisDixMilliemes(std::int64_t n) { return Decimal4(n); }
+    // Rounded to the nearest ten-thousandth, ties to even.
+    static std::optional<Decimal4> depuisDouble(double valeur);
+    static std::optional<Decimal4> depuisTexte(QStringView texte);
+
+    constexpr std::int64_t dixMilliemes() const { return m_n; }
+    double versDouble() const;
+
+    std::optional<Decimal4> plus(Decimal4 autre) const;
+
+    // Shortest French form: "9,6", "1013", "0,1235", "0", "-2,5".
+    QString texte() const;
+
+    friend constexpr bool operator==(Decimal4 a, Decimal4 b) { return a.m_n == b.m_n; }
+    friend constexpr bool operator!=(Decimal4 a, Decimal4 b) { return a.m_n != b.m_n; }
+
+private:
+    constexpr explicit Decimal4(std::int64_t n) : m_n(n) {}
+    std::int64_t m_n = 0;
+};
+
+// How a line keeps its weights: in double precision from the texts, or in
+// the four-place decimal (lines 4, 13, 18, 23 and 25; line 26 is the extra
+// grams, its weight in the decimal form).
+enum class FormeLigne { Texte, Fixe, Grammes };
+FormeLigne formeLigne(int ligne);
+
+inline constexpr int NombreLignes = 26;
+
+// The weights side of the main window: the copies of the unit weights
+// (PoidsUnitaire) and each line's weight (PoidsLigne), lines 1 to 26.
+class Pesee
+{
+public:
+    // Activation: takes the unit weight text of a line; a fixed-form line
+    // converts it now.
+    void setPoidsUnitaire(int ligne, const QString &texte);
+    QString poidsUnitaireTexte(int ligne) const;
+
+    // Line update: the line's weight from its count box text. A count or a
+    // unit weight that is no number, or a weight beyond the decimal's range,
+    // makes the line weigh 0.
+    void majLigne(int ligne, QStringView compte);
+
+    // Every line again from the counts shown, with the current unit weights.
+    void recalculer(const std::array<QString, NombreLignes> &comptes);
+
+    double poidsLigne(int ligne) const;
+
+    // Total_Grammes: the sum in line order, lines 1 to 3 in double
+    // precision, then in the decimal form. Empty when beyond its range.
+    std::optional<Decimal4> total() const;
+
+private:
+    std::array<QString, NombreLignes> m_unitaireTexte;
+    std::array<std::optional<Decimal4>, NombreLignes> m_unitaireFixe{};
+    std::array<double, NombreLignes> m_ligneDouble{};
+    // Empty for a weight beyond the decimal's range.
+    std::array<std::optional<Decimal4>, NombreLignes> m_ligneFixe{};
+};
+
+// A caption label turns red while its box holds a number other than 0.
+bool ligneComptee(QStringView compte);
+
+// Label3's text for a total; ">>" when the total is beyond the decimal's range.
+QString texteTotal(const std::optional<Decimal4> &total);
+
+// What Label5 shows for a weight: the price text of the first bracket whose
+// bound is at least the weight, a space and the symbol; "0,00 " and the
+// symbol for 0; ">>" with a beep beyond the last bracket.
+struct Affranchissement
+{
+    QString texte;
+    bool bip = false;
+};
+
+Affranchissement affranchissement(const std::optional<Decimal4> &total, const GrilleTarif &grille,
+                                  const QString &symbole);
+
+// "0,00 " and the symbol, the price display at rest.
+QString prixNul(const QString &symbole);

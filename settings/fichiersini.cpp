@@ -1,0 +1,377 @@
+#include "settings/fichiersini.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cerrno>
+
+namespace {
+
+// The files are Windows-1252: one byte per character, both ways.
+constexpr const char *CodePage = "windows-1252";
+
+QString decoder(QByteArrayView octets)
+{
+    QStringDecoder d(CodePage, QStringDecoder::Flag::Stateless);
+    return d.decode(octets);
+}
+
+bool estBlanc(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView sansBlancs(QByteArrayView v)
+{
+    qsizetype debut = 0;
+    qsizetype fin = v.size();
+    while (debut < fin && estBlanc(v[debut]))
+        ++debut;
+    while (fin > debut && estBlanc(v[fin - 1]))
+        --fin;
+    return v.sliced(debut, fin - debut);
+}
+
+QStringView sansBlancs(QStringView v)
+{
+    qsizetype debut = 0;
+    qsizetype fin = v.size();
+    while (debut < fin && (v[debut] == u' ' || v[debut] == u'\t'))
+        ++debut;
+    while (fin > debut && (v[fin - 1] == u' ' || v[fin - 1] == u'\t'))
+        --fin;
+    return v.sliced(debut, fin - debut);
+}
+
+// One line of a file: its text without the line end, and where the next
+// line starts. A line ends in CRLF, LF alone or CR alone.
+struct Ligne
+{
+    qsizetype debut;
+    qsizetype finTexte;
+    qsizetype suivante;
+
+    bool aUneFin() const { return suivante > finTexte; }
+};
+
+Ligne ligneA(QByteArrayView contenu, qsizetype debut)
+{
+    const char *octets = contenu.data();
+    const qsizetype n = contenu.size();
+    qsizetype i = debut;
+    while (i < n && octets[i] != '\n' && octets[i] != '\r')
+        ++i;
+    qsizetype suivante = i;
+    if (suivante < n) {
+        ++suivante;
+        if (octets[i] == '\r' && suivante < n && octets[suivante] == '\n')
+            ++suivante;
+    }
+    return {debut, i, suivante};
+}
+
+// The name of a section line "[name]", or nothing for any other line.
+std::optional<QByteArrayView> nomDeSection(QByteArrayView texte)
+{
+    const QByteArrayView t = sansBlancs(texte);
+    if (t.size() < 2 || t.front() != '[' || t.back() != ']')
+        return std::nullopt;
+    return sansBlancs(t.sliced(1, t.size() - 2));
+}
+
+// A name read from the file equals the asked one without regard to case
+// ("É" matches "é"); one byte per character makes a length check cheap.
+bool memeNom(QByteArrayView lu, QStringView demande)
+{
+    return lu.size() == demande.size()
+        && QString::compare(decoder(lu), demande, Qt::CaseInsensitive) == 0;
+}
+
+bool estEntreGuillemets(QStringView v)
+{
+    return v.size() >= 2 && v.front() == v.back() && (v.front() == u'"' || v.front() == u'\'');
+}
+
+// Where, in the first occurrence of a section, a key stands.
+struct Position
+{
+    bool sectionTrouvee = false;
+    qsizetype finSection = -1;    // end of the section's last non-blank line
+    bool finAvecRetour = true;    // whether that line has a line end
+    std::optional<Ligne> cle;
+};
+
+Position chercher(QByteArrayView contenu, QStringView section, QStringView cle)
+{
+    Position p;
+    bool dedans = false;
+    for (qsizetype debut = 0; debut < contenu.size();) {
+        const Ligne l = ligneA(contenu, debut);
+        debut = l.suivante;
+        const QByteArrayView texte = contenu.sliced(l.debut, l.finTexte - l.debut);
+        if (const auto nom = nomDeSection(texte)) {
+            if (dedans)
+                break; // only the first occurrence of a section counts
+            if (memeNom(*nom, section)) {
+                dedans = p.sectionTrouvee = true;
+                p.finSection = l.suivante;
+                p.finAvecRetour = l.aUneFin();
+            }
+            continue;
+        }
+        if (!dedans)
+            continue;
+        if (!sansBlancs(texte).isEmpty()) {
+            p.finSection = l.suivante;
+            p.finAvecRetour = l.aUneFin();
+        }
+        const qsizetype egal = texte.indexOf('=');
+        if (egal >= 0 && !sansBlancs(texte).startsWith(';')
+            && memeNom(sansBlancs(texte.first(egal)), cle)) {
+            p.cle = l;
+            return p;
+        }
+    }
+    return p;
+}
+
+QString raisonCaractere(const QString &texte)
+{
+    QStringEncoder encodeur(CodePage, QStringEncoder::Flag::Stateless);
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const qsizetype longueur = texte[i].isHighSurrogate() && i + 1 < texte.size() ? 2 : 1;
+        const QStringView c = QStringView(texte).sliced(i, longueur);
+        if (decoder(QByteArray(encodeur.encode(c))) != c) {
+            return QStringLiteral("le caractère « %1 » ne peut pas être enregistré dans un "
+                                  "fichier de réglages")
+                .arg(c.toString());
+        }
+        i += longueur - 1;
+    }
+    return {};
+}
+
+// Encodes a name or value, refusing what the file could not give back.
+std::optional<QByteArray> encoder(const QString &texte, QString *raison)
+{
+    QStringEncoder encodeur(CodePage, QStringEncoder::Flag::Stateless);
+    QByteArray octets = encodeur.encode(QStringView(texte));
+    if (encodeur.hasError() || decoder(octets) != texte) {
+        *raison = raisonCaractere(texte);
+        if (raison->isEmpty())
+            *raison = QStringLiteral("le texte « %1 » ne peut pas être enregistré").arg(texte);
+        return std::nullopt;
+    }
+    return octets;
+}
+
+// The line "key=value", or why it cannot be written so that a read gives the
+// value back.
+std::optional<QByteArray> ligneCle(const EcritureIni &e, QString *raison)
+{
+    const auto contientFinDeLigne = [](const QString &t) {
+        return t.contains(u'\r') || t.contains(u'\n');
+    };
+    const QStringView cle = sansBlancs(QStringView(e.cle));
+    const QStringView section = sansBlancs(QStringView(e.section));
+    if (section.isEmpty()) {
+        *raison = QStringLiteral("le nom de section est vide");
+    } else if (contientFinDeLigne(e.section) || contientFinDeLigne(e.cle)
+               || contientFinDeLigne(e.valeur)) {
+        *raison = QStringLiteral("un retour à la ligne ne peut pas être enregistré");
+    } else if (cle.isEmpty()) {
+        *raison = QStringLiteral("le nom de clé est vide");
+    } else if (cle.contains(u'=') || cle.startsWith(u'[') || cle.startsWith(u';')) {
+        *raison = QStringLiteral("le nom de clé « %1 » n'est pas permis").arg(e.cle);
+    } else if (e.valeur.size() > FormatIni::LongueurMaxValeur) {
+        *raison = QStringLiteral("la valeur dépasse %1 caractères").arg(FormatIni::LongueurMaxValeur);
+    }
+    if (!raison->isEmpty())
+        return std::nullopt;
+
+    // Quotes keep what a read would otherwise take away: spaces at either
+    // end, or a pair of quotes that belongs to the value.
+    QString valeur = e.valeur;
+    if (sansBlancs(QStringView(valeur)).size() != valeur.size() || estEntreGuillemets(valeur))
+        valeur = u'"' + valeur + u'"';
+
+    const auto octetsCle = encoder(e.cle, raison);
+    if (!octetsCle)
+        return std::nullopt;
+    const auto octetsValeur = encoder(valeur, raison);
+    if (!octetsValeur)
+        return std::nullopt;
+    return *octetsCle + '=' + *octetsValeur;
+}
+
+QString raisonSysteme(int erreur, const QString &repli)
+{
+    switch (erreur) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("le disque est plein");
+    case EFBIG:
+        return QStringLiteral("la taille de fichier permise est dépassée");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("l'accès au dossier est refusé");
+    case EROFS:
+        return QStringLiteral("le dossier est en lecture seule");
+    case EISDIR:
+        return QStringLiteral("un dossier porte le nom du fichier");
+    default:
+        return repli;
+    }
+}
+
+} // namespace
+
+namespace FormatIni {
+
+QString lire(QByteArrayView contenu, QStringView section, QStringView cle)
+{
+    const Position p = chercher(contenu, sansBlancs(section), sansBlancs(cle));
+    if (!p.cle)
+        return {};
+    const QByteArrayView texte = contenu.sliced(p.cle->debut, p.cle->finTexte - p.cle->debut);
+    QString valeur = decoder(sansBlancs(texte.sliced(texte.indexOf('=') + 1)));
+    if (estEntreGuillemets(valeur))
+        valeur = valeur.sliced(1, valeur.size() - 2);
+    valeur.truncate(LongueurMaxValeur);
+    return valeur;
+}
+
+ResultatEcriture ecrire(QByteArray &contenu, const QList<EcritureIni> &ecritures)
+{
+    QByteArray resultat = contenu;
+    for (const EcritureIni &e : ecritures) {
+        QString raison;
+        const auto ligne = ligneCle(e, &raison);
+        if (!ligne)
+            return ResultatEcriture::echec(raison);
+        const auto section = encoder(e.section, &raison);
+        if (!section)
+            return ResultatEcriture::echec(raison);
+
+        const Position p = chercher(resultat, sansBlancs(QStringView(e.section)),
+                                    sansBlancs(QStringView(e.cle)));
+        if (p.cle) {
+            resultat.replace(p.cle->debut, p.cle->finTexte - p.cle->debut, *ligne);
+        } else if (p.sectionTrouvee) {
+            resultat.insert(p.finSection,
+                            p.finAvecRetour ? *ligne + "\r\n" : "\r\n" + *ligne + "\r\n");
+        } else {
+            if (!resultat.isEmpty() && !resultat.endsWith('\n') && !resultat.endsWith('\r'))
+                resultat += "\r\n";
+            resultat += '[' + *section + "]\r\n" + *ligne + "\r\n";
+        }
+    }
+    contenu = resultat;
+    return {};
+}
+
+QString lireFichier(const QString &chemin, QStringView section, QStringView cle)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return {};
+    const qint64 taille = fichier.size();
+    if (taille <= 0 || fichier.isSequential())
+        return lire(fichier.readAll(), section, cle);
+    // A mapping spares copying large files; a read is then a scan in place.
+    if (const uchar *octets = fichier.map(0, taille))
+        return lire(QByteArrayView(reinterpret_cast<const char *>(octets), taille), section, cle);
+    return lire(fichier.readAll(), section, cle);
+}
+
+ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &ecritures)
+{
+    const QFileInfo info(chemin);
+    const auto echec = [&](const QString &raison) {
+        return ResultatEcriture::echec(
+            QStringLiteral("Impossible d'enregistrer « %1 » dans le dossier « %2 » : %3.")
+                .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), raison));
+    };
+
+    if (info.isDir())
+        return echec(raisonSysteme(EISDIR, {}));
+
+    QByteArray contenu;
+    if (info.exists()) {
+        QFile ancien(chemin);
+        if (!ancien.open(QIODevice::ReadOnly))
+            return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
+        contenu = ancien.readAll();
+        if (ancien.error() != QFileDevice::NoError)
+            return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
+    }
+
+    const ResultatEcriture applique = ecrire(contenu, ecritures);
+    if (!applique)
+        return echec(applique.raison);
+
+    // Written beside the old file, then renamed over it: a crash, a full disk
+    // or a killed process never leaves a half-written file.
+    QSaveFile nouveau(chemin);
+    errno = 0;
+    if (!nouveau.open(QIODevice::WriteOnly))
+        return echec(raisonSysteme(errno, QStringLiteral("le fichier ne peut pas être créé")));
+    if (nouveau.write(contenu) != contenu.size()) {
+        const int erreur = errno;
+        nouveau.cancelWriting();
+        return echec(raisonSysteme(erreur, QStringLiteral("l'écriture a échoué")));
+    }
+    errno = 0;
+    if (!nouveau.commit())
+        return echec(raisonSysteme(errno, QStringLiteral("l'écriture a échoué")));
+    return {};
+}
+
+} // namespace FormatIni
+
+FichiersIni::FichiersIni(const QString &repertoire) : m_repertoire(repertoire) {}
+
+FichiersIni FichiersIni::duProgramme()
+{
+    return FichiersIni(QCoreApplication::applicationDirPath());
+}
+
+QString FichiersIni::chemin(FichierIni fichier) const
+{
+    const char *nom = "TarifCEE";
+    switch (fichier) {
+    case FichierIni::PoidsElements:
+        nom = "PoidsElements";
+        break;
+    case FichierIni::TarifNormal:
+        nom = "TarifNormal";
+        break;
+    case FichierIni::TarifEcopli:
+        nom = "TarifEcopli";
+        break;
+    case FichierIni::TarifCEE:
+        break;
+    }
+    return m_repertoire + u'/' + QLatin1StringView(nom) + QStringLiteral(".ini");
+}
+
+QString FichiersIni::lire(FichierIni fichier, QStringView section, QStringView cle) const
+{
+    return FormatIni::lireFichier(chemin(fichier), section, cle);
+}
+
+ResultatEcriture FichiersIni::ecrire(FichierIni fichier, const QString &section, const QString &cle,
+                                     const QString &valeur) const
+{
+    return ecrire(fichier, {{section, cle, valeur}});
+}
+
+ResultatEcriture FichiersIni::ecrire(FichierIni fichier, const QList<EcritureIni> &ecritures) const
+{
+    return FormatIni::ecrireFichier(chemin(fichier), ecritures);
+}

@@ -1,0 +1,98 @@
+#include "settings/tarifs.h"
+
+namespace SymboleMonetaire {
+
+QString lire(const FichiersIni &fichiers)
+{
+    return fichiers.LireTarifNormal(Section, Cle);
+}
+
+} // namespace SymboleMonetaire
+
+namespace Tarifs {
+
+namespace {
+
+GrilleTarif construire(ServiceExpedition service, FichierIni fichier, const QString &section,
+                       std::initializer_list<std::pair<int, const char *>> tranches,
+                       const QString &prefixeCle)
+{
+    GrilleTarif g{service, fichier, section, {}, {}, {}};
+    for (const auto &[poidsMaxi, prix] : tranches)
+        g.Tranches.append(TrancheTarif{poidsMaxi, prefixeCle + QString::number(poidsMaxi) + QStringLiteral("Gr"),
+                           QString::fromLatin1(prix), {}});
+    return g;
+}
+
+GrilleTarif construireCEE()
+{
+    GrilleTarif g = construire(ServiceExpedition::TarifCEE, FichierIni::TarifCEE,
+                               QStringLiteral("Tarification"),
+                               {{20, "0,83"}, {50, "1,38"}, {100, "1,85"}, {250, "4,15"},
+                                {500, "6,15"}, {1000, "8,80"}, {2000, "12,65"}},
+                               QStringLiteral("TarifCEE"));
+    // The bracket up to 2000 g has always been stored under the 1500 key.
+    g.Tranches.last().Cle = QStringLiteral("TarifCEE1500Gr");
+    return g;
+}
+
+} // namespace
+
+const GrilleTarif &grille(ServiceExpedition service)
+{
+    static const GrilleTarif normal = construire(
+        ServiceExpedition::TarifNormal, FichierIni::TarifNormal, QStringLiteral("Tarification"),
+        {{20, "0,66"}, {50, "1,10"}, {100, "1,65"}, {250, "2,65"}, {500, "3,55"}, {1000, "4,65"},
+         {2000, "6,00"}, {3000, "7,00"}},
+        QStringLiteral("TarifN"));
+    static const GrilleTarif ecopli = construire(
+        ServiceExpedition::TarifEcopli, FichierIni::TarifEcopli,
+        QStringLiteral("TarificationEcopli"),
+        {{20, "0,59"}, {50, "0,87"}, {100, "1,20"}, {250, "2,10"}}, QStringLiteral("TarifE"));
+    static const GrilleTarif cee = construireCEE();
+
+    switch (service) {
+    case ServiceExpedition::TarifNormal:
+        return normal;
+    case ServiceExpedition::TarifEcopli:
+        return ecopli;
+    case ServiceExpedition::TarifCEE:
+        break;
+    }
+    return cee;
+}
+
+GrilleTarif charger(ServiceExpedition service, const FichiersIni &fichiers, QString *symbole)
+{
+    GrilleTarif g = grille(service);
+    for (TrancheTarif &t : g.Tranches)
+        t.Prix = fichiers.lire(g.Fichier, g.Section, t.Cle);
+    if (service == ServiceExpedition::TarifCEE)
+        g.ValeurReserve = fichiers.lire(g.Fichier, g.Section, CleReserve);
+    if (symbole && service == ServiceExpedition::TarifNormal)
+        *symbole = SymboleMonetaire::lire(fichiers);
+    g.MiseAJour = fichiers.lire(g.Fichier, MiseAJour::Section, MiseAJour::Cle);
+    return g;
+}
+
+void restaurerDefauts(GrilleTarif &g)
+{
+    for (TrancheTarif &t : g.Tranches)
+        t.Prix = t.PrixDefaut;
+}
+
+ResultatEcriture enregistrer(const GrilleTarif &g, const FichiersIni &fichiers,
+                             const QString *symbole, const QString &miseAJour)
+{
+    QList<EcritureIni> ecritures;
+    for (const TrancheTarif &t : g.Tranches)
+        ecritures.append(EcritureIni{g.Section, t.Cle, t.Prix});
+    if (g.Service == ServiceExpedition::TarifCEE)
+        ecritures.append(EcritureIni{g.Section, CleReserve, g.ValeurReserve});
+    if (g.Service == ServiceExpedition::TarifNormal && symbole)
+        ecritures.append(EcritureIni{SymboleMonetaire::Section, SymboleMonetaire::Cle, *symbole});
+    ecritures.append(EcritureIni{MiseAJour::Section, MiseAJour::Cle, miseAJour});
+    return fichiers.ecrire(g.Fichier, ecritures);
+}
+
+} // namespace Tarifs
