@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include <functional>
+
+// Looks and helpers shared by every window of the program.
+
+// The windows are laid out in twips; 15 twips make one pixel at 96 dpi.
+constexpr int pixels(int twips) { return twips / 15; }
+constexpr QRect twips(int gauche, int haut, int largeur, int hauteur)
+{
+    return QRect(pixels(gauche), pixels(haut), pixels(largeur), pixels(hauteur));
+}
+
+// The design's "MS Sans Serif" and "Tahoma" are not on Linux; the nearest
+// face of the same metrics class stands in for both.
+QFont policeSansSerif(qreal points, bool gras);
+
+namespace Couleurs {
+inline const QColor Bleu(0, 0, 255);
+inline const QColor Rouge(255, 0, 0);
+inline const QColor Blanc(255, 255, 255);
+inline const QColor Argent(192, 192, 192);
+inline const QColor GrisClair(224, 224, 224);
+inline const QColor Lavande(192, 192, 255);
+inline const QColor Pervenche(128, 128, 255);
+} // namespace Couleurs
+
+// Every beep of the program goes through here, so tests can count them.
+namespace Bip {
+void sonner();
+// Replaces the system beep; an empty function puts it back.
+void remplacer(std::function<void()> bip);
+} // namespace Bip
