@@ -189,6 +189,12 @@ FormeLigne formeLigne(int ligne)
     }
 }
 
+Pesee::Pesee()
+{
+    // A line never computed weighs 0.
+    m_ligneFixe.fill(Decimal4());
+}
+
 void Pesee::setPoidsUnitaire(int ligne, const QString &texte)
 {
     const auto i = std::size_t(ligne - 1);

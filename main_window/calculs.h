@@ -57,6 +57,8 @@ inline constexpr int NombreLignes = 26;
 class Pesee
 {
 public:
+    Pesee();
+
     // Activation: takes the unit weight text of a line; a fixed-form line
     // converts it now.
     void setPoidsUnitaire(int ligne, const QString &texte);

@@ -10,6 +10,8 @@
 
 #include <cerrno>
 
+#include <sys/stat.h>
+
 namespace {
 
 // The files are Windows-1252: one byte per character, both ways.
@@ -321,8 +323,12 @@ ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &
     errno = 0;
     if (!nouveau.open(QIODevice::WriteOnly))
         return echec(raisonSysteme(errno, QStringLiteral("le fichier ne peut pas être créé")));
-    if (nouveau.write(contenu) != contenu.size()) {
-        const int erreur = errno;
+    // Qt reports a short write (file-size limit, full disk) as a success, so
+    // the temporary file's size on disk is checked before it replaces the old.
+    const bool ecrit = nouveau.write(contenu) == contenu.size() && nouveau.flush();
+    const int erreur = errno;
+    struct stat etat{};
+    if (!ecrit || fstat(nouveau.handle(), &etat) != 0 || etat.st_size != contenu.size()) {
         nouveau.cancelWriting();
         return echec(raisonSysteme(erreur, QStringLiteral("l'écriture a échoué")));
     }
