@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
 #include <cerrno>
 
 #include <sys/stat.h>
@@ -17,10 +18,32 @@ namespace {
 // The files are Windows-1252: one byte per character, both ways.
 constexpr const char *CodePage = "windows-1252";
 
+// Windows-1252 maps each byte to one character, so Qt's decoder is asked once
+// for all 256 and every later decoding is a lookup.
+const std::array<char16_t, 256> &tableDecodage()
+{
+    static const std::array<char16_t, 256> table = [] {
+        QByteArray tous(256, Qt::Uninitialized);
+        for (int i = 0; i < 256; ++i)
+            tous[i] = char(i);
+        QStringDecoder d(CodePage, QStringDecoder::Flag::Stateless);
+        const QString texte = d.decode(tous);
+        std::array<char16_t, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[std::size_t(i)] = texte.size() == 256 ? texte[i].unicode() : char16_t(0xFFFD);
+        return t;
+    }();
+    return table;
+}
+
 QString decoder(QByteArrayView octets)
 {
-    QStringDecoder d(CodePage, QStringDecoder::Flag::Stateless);
-    return d.decode(octets);
+    const auto &table = tableDecodage();
+    QString texte(octets.size(), Qt::Uninitialized);
+    char16_t *sortie = reinterpret_cast<char16_t *>(texte.data());
+    for (qsizetype i = 0; i < octets.size(); ++i)
+        sortie[i] = table[uchar(octets[i])];
+    return texte;
 }
 
 bool estBlanc(char c)
@@ -282,10 +305,10 @@ QString lireFichier(const QString &chemin, QStringView section, QStringView cle)
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         return {};
+    // Mapping spares copying a large file; a small one is cheaper to read.
     const qint64 taille = fichier.size();
-    if (taille <= 0 || fichier.isSequential())
+    if (taille < 65536 || fichier.isSequential())
         return lire(fichier.readAll(), section, cle);
-    // A mapping spares copying large files; a read is then a scan in place.
     if (const uchar *octets = fichier.map(0, taille))
         return lire(QByteArrayView(reinterpret_cast<const char *>(octets), taille), section, cle);
     return lire(fichier.readAll(), section, cle);
