@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstring>
 
 #include <sys/stat.h>
 
@@ -84,21 +85,46 @@ struct Ligne
     bool aUneFin() const { return suivante > finTexte; }
 };
 
-Ligne ligneA(QByteArrayView contenu, qsizetype debut)
+// Walks a file line by line. The next CR and the next LF are each found with
+// memchr and kept until passed, so a file is scanned about twice in all.
+class Lignes
 {
-    const char *octets = contenu.data();
-    const qsizetype n = contenu.size();
-    qsizetype i = debut;
-    while (i < n && octets[i] != '\n' && octets[i] != '\r')
-        ++i;
-    qsizetype suivante = i;
-    if (suivante < n) {
-        ++suivante;
-        if (octets[i] == '\r' && suivante < n && octets[suivante] == '\n')
-            ++suivante;
+public:
+    explicit Lignes(QByteArrayView contenu) : m_contenu(contenu) {}
+
+    bool finie() const { return m_debut >= m_contenu.size(); }
+
+    Ligne suivante()
+    {
+        const qsizetype n = m_contenu.size();
+        const qsizetype cr = prochain(m_cr, '\r');
+        const qsizetype lf = prochain(m_lf, '\n');
+        const qsizetype fin = std::min(cr, lf);
+        qsizetype apres = fin;
+        if (fin < n)
+            apres = fin + (fin == cr && lf == cr + 1 ? 2 : 1);
+        const Ligne l{m_debut, fin, apres};
+        m_debut = apres;
+        return l;
     }
-    return {debut, i, suivante};
-}
+
+private:
+    qsizetype prochain(qsizetype &position, char c) const
+    {
+        if (position < m_debut) {
+            const void *trouve = std::memchr(m_contenu.data() + m_debut, c,
+                                             std::size_t(m_contenu.size() - m_debut));
+            position = trouve ? static_cast<const char *>(trouve) - m_contenu.data()
+                              : m_contenu.size();
+        }
+        return position;
+    }
+
+    QByteArrayView m_contenu;
+    qsizetype m_debut = 0;
+    qsizetype m_cr = -1;
+    qsizetype m_lf = -1;
+};
 
 // The name of a section line "[name]", or nothing for any other line.
 std::optional<QByteArrayView> nomDeSection(QByteArrayView texte)
@@ -135,9 +161,8 @@ Position chercher(QByteArrayView contenu, QStringView section, QStringView cle)
 {
     Position p;
     bool dedans = false;
-    for (qsizetype debut = 0; debut < contenu.size();) {
-        const Ligne l = ligneA(contenu, debut);
-        debut = l.suivante;
+    for (Lignes lignes(contenu); !lignes.finie();) {
+        const Ligne l = lignes.suivante();
         const QByteArrayView texte = contenu.sliced(l.debut, l.finTexte - l.debut);
         if (const auto nom = nomDeSection(texte)) {
             if (dedans)
@@ -305,12 +330,6 @@ QString lireFichier(const QString &chemin, QStringView section, QStringView cle)
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly))
         return {};
-    // Mapping spares copying a large file; a small one is cheaper to read.
-    const qint64 taille = fichier.size();
-    if (taille < 65536 || fichier.isSequential())
-        return lire(fichier.readAll(), section, cle);
-    if (const uchar *octets = fichier.map(0, taille))
-        return lire(QByteArrayView(reinterpret_cast<const char *>(octets), taille), section, cle);
     return lire(fichier.readAll(), section, cle);
 }
 
