@@ -321,7 +321,9 @@ ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &
     errno = 0;
     if (!nouveau.open(QIODevice::WriteOnly))
         return echec(raisonSysteme(errno, QStringLiteral("le fichier ne peut pas être créé")));
-    if (nouveau.write(contenu) != contenu.size()) {
+    // QSaveFile::commit() does not report a failed flush of its buffer (Qt
+    // 6.4 then renames a truncated file into place): flush first and check.
+    if (nouveau.write(contenu) != contenu.size() || !nouveau.flush()) {
         const int erreur = errno;
         nouveau.cancelWriting();
         return echec(raisonSysteme(erreur, QStringLiteral("l'écriture a échoué")));
