@@ -3,6 +3,7 @@
 #include "main_window/apparence.h"
 
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -41,6 +42,11 @@ QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
     label->setGeometry(geometrie);
     label->setFont(police);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The stand-in face runs a pixel or two wider than the design's on some
+    // captions; a transparent label may grow rather than cut its last letter.
+    const int largeurTexte = label->fontMetrics().horizontalAdvance(texte);
+    if (largeurTexte > geometrie.width())
+        label->resize(largeurTexte, geometrie.height());
     return label;
 }
 
