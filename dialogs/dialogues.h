@@ -6,6 +6,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include <array>
+
+class Form2;
+class FormTarif;
+class QDialog;
 class QWidget;
 
 // The settings dialogs and the About box, one instance each, created on first
@@ -40,7 +45,20 @@ public:
 
     const FichiersIni &fichiers() const { return m_fichiers; }
 
+signals:
+    void affiche(Dialogues::Fenetre fenetre);
+
 private:
+    Form2 *form2();
+    FormTarif *formTarif(ServiceExpedition service);
+    QDialog *charge(Fenetre fenetre) const;
+    // Every way of closing a dialog unloads it: from then on it is no longer
+    // this facade's, and Qt deletes it.
+    void suivreFermeture(QDialog *dialogue);
+
     FichiersIni m_fichiers;
     QWidget *m_fenetrePrincipale;
+    QPointer<Form2> m_form2;
+    std::array<QPointer<FormTarif>, 3> m_tarifs;
+    QPointer<QDialog> m_aPropos;
 };

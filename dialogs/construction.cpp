@@ -1,0 +1,63 @@
+#include "dialogs/construction.h"
+
+#include "main_window/apparence.h"
+
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+void preparerFenetre(QDialog *fenetre, const QString &nom, int largeurTwips, int hauteurTwips,
+                     bool dansLaBarreDesTaches)
+{
+    fenetre->setObjectName(nom);
+    // A Qt::Window is a normal top-level window that desktops list in the
+    // taskbar; a Qt::Dialog stays with its main window.
+    fenetre->setWindowFlags((dansLaBarreDesTaches ? Qt::Window : Qt::Dialog)
+                            | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    fenetre->setFixedSize(pixels(largeurTwips), pixels(hauteurTwips));
+}
+
+QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legende,
+                      const QRect &geometrie)
+{
+    auto *cadre = new QGroupBox(legende, parent);
+    cadre->setObjectName(nom);
+    cadre->setGeometry(geometrie);
+    cadre->setFont(policeSansSerif(8.25, true));
+    // Only the caption is blue: a style sheet colour, unlike a palette, does
+    // not pass to the labels inside.
+    cadre->setStyleSheet(QStringLiteral("QGroupBox#%1 { color: %2; }")
+                             .arg(nom, Couleurs::Bleu.name()));
+    return cadre;
+}
+
+QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
+                   const QRect &geometrie, const QFont &police)
+{
+    auto *label = new QLabel(texte, parent);
+    label->setObjectName(nom);
+    label->setGeometry(geometrie);
+    label->setFont(police);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The stand-in face runs a pixel or two wider than the design's on some
+    // captions; a transparent label may grow rather than cut its last letter.
+    const int largeurTexte = label->fontMetrics().horizontalAdvance(texte);
+    if (largeurTexte > geometrie.width())
+        label->resize(largeurTexte, geometrie.height());
+    return label;
+}
+
+QPushButton *creerBouton(QWidget *parent, const QString &nom, const QString &legende,
+                         const QRect &geometrie)
+{
+    auto *bouton = new QPushButton(legende, parent);
+    bouton->setObjectName(nom);
+    bouton->setGeometry(geometrie);
+    bouton->setFont(policeSansSerif(8.25, false));
+    bouton->setAutoDefault(false);
+    bouton->setDefault(false);
+    return bouton;
+}

@@ -1,0 +1,15 @@
+#include "dialogs/echecenregistrement.h"
+
+#include <QMessageBox>
+
+void signalerEchecEnregistrement(QWidget *dialogue, const QString &quoi, const QString &raison)
+{
+    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Enregistrement impossible"), quoi,
+                      QMessageBox::Ok, dialogue);
+    boite.setObjectName(QStringLiteral("EchecEnregistrement"));
+    boite.setInformativeText(
+        raison
+        + QStringLiteral("\n\nVos saisies restent dans la fenêtre : corrigez le problème puis "
+                         "enregistrez de nouveau, ou annulez."));
+    boite.exec();
+}

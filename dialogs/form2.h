@@ -1,0 +1,32 @@
+#pragma once
+
+#include "settings/catalogueelements.h"
+#include "settings/fichiersini.h"
+
+#include <QDialog>
+
+#include <array>
+
+class ChampSaisie;
+
+// The element weights dialog. While the program runs, its fields Text1 to
+// Text26 are where the unit weights are held: it loads them from
+// PoidsElements.ini when it is created.
+class Form2 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Form2(const FichiersIni &fichiers, QWidget *parent);
+
+    // The text of Text<entree>, entree 1 to 26.
+    QString poids(int entree) const;
+
+private:
+    void charger();
+    void EnregistrerPoids();
+    void restaurerDefauts();
+
+    FichiersIni m_fichiers;
+    std::array<ChampSaisie *, CatalogueElements::NombreEntrees> m_champs{};
+};

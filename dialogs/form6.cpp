@@ -1,0 +1,58 @@
+#include "dialogs/form6.h"
+
+#include "dialogs/construction.h"
+#include "main_window/apparence.h"
+
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+
+Form6::Form6(QWidget *parent) : QDialog(parent)
+{
+    preparerFenetre(this, QStringLiteral("Form6"), 4935, 2070, false);
+    setWindowTitle(QStringLiteral("A Propos de l'Application"));
+    setWindowIcon(QIcon(QStringLiteral(":/dialogues/apropos.svg")));
+
+    QGroupBox *cadre = creerCadre(this, QStringLiteral("Frame1"), {}, twips(120, 0, 4695, 1935));
+
+    // The white copy first, so the title covers it and leaves a light edge
+    // below and right of each letter.
+    const QFont titre = policeSansSerif(24, true);
+    QLabel *relief = creerLabel(cadre, QStringLiteral("Label1"), QStringLiteral("Ambrelot"),
+                                twips(735, 255, 3255, 735), titre);
+    QPalette blanc = relief->palette();
+    blanc.setColor(QPalette::WindowText, Couleurs::Blanc);
+    relief->setPalette(blanc);
+    // Clicks pass through to the frame beneath, which closes the box like
+    // every other surface.
+    relief->setAttribute(Qt::WA_TransparentForMouseEvents);
+    creerLabel(cadre, QStringLiteral("Label2"), QStringLiteral("Ambrelot"),
+               twips(705, 225, 3255, 735), titre);
+
+    m_version = creerLabel(cadre, QStringLiteral("Label3"), QStringLiteral("Version 3.0.0"),
+                           twips(720, 960, 3060, 465), policeSansSerif(12, true));
+    m_version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_notice = creerLabel(cadre, QStringLiteral("Label4"), {}, twips(120, 1560, 3015, 255),
+                          policeSansSerif(8.25, true));
+}
+
+void Form6::showEvent(QShowEvent *evenement)
+{
+    m_version->setText(QStringLiteral("Version %1.%2.%3")
+                           .arg(AMBRELOT_VERSION_MAJOR)
+                           .arg(AMBRELOT_VERSION_MINOR)
+                           .arg(AMBRELOT_VERSION_PATCH));
+    m_notice->setText(QStringLiteral("Poids et prix de vos envois postaux"));
+    QDialog::showEvent(evenement);
+}
+
+// Labels and the frame let mouse clicks through to here.
+void Form6::mouseReleaseEvent(QMouseEvent *evenement)
+{
+    if (evenement->button() == Qt::LeftButton && rect().contains(evenement->position().toPoint())) {
+        reject();
+        return;
+    }
+    QDialog::mouseReleaseEvent(evenement);
+}
