@@ -41,6 +41,7 @@ bool Dialogues::estCharge(Fenetre) const
     return false;
 }
 
-void Dialogues::afficher(Fenetre)
+void Dialogues::afficher(Fenetre fenetre)
 {
+    emit affiche(fenetre);
 }

@@ -40,6 +40,9 @@ public:
 
     const FichiersIni &fichiers() const { return m_fichiers; }
 
+signals:
+    void affiche(Dialogues::Fenetre fenetre);
+
 private:
     FichiersIni m_fichiers;
     QWidget *m_fenetrePrincipale;
