@@ -62,7 +62,8 @@ struct LigneDessin
 
 constexpr const char16_t *Grammes = u" Grammes";
 constexpr const char16_t *Matelassee =
-    u"Enveloppe en craft blanc ou brun qualité 90g/M². Protection à matelas film polyéthylène à bulles d'air. Poids ";
+    u"Enveloppe en craft blanc ou brun qualité 90g/M². Protection à matelas film polyéthylène à bulles d'air. "
+    u"Poids ";
 constexpr const char16_t *Photo = u"Photo  24-36 agrandie sur papier. Poids ";
 
 const std::array<LigneDessin, NombreLignes> &lignes()
@@ -333,7 +334,9 @@ void Form1::construireControles()
                     + grammes + QStringLiteral(" Grammes)");
             };
         } else {
-            m_aides[l] = [this, ligne, d] { return texte(d.prefixeAide) + m_dialogues->poids(ligne) + texte(d.suffixeAide); };
+            m_aides[l] = [this, ligne, d] {
+                return texte(d.prefixeAide) + m_dialogues->poids(ligne) + texte(d.suffixeAide);
+            };
         }
         if (ligne == 1)
             m_aides[b] = [] { return QStringLiteral("Entré ici le nombre d'envellopes composant votre envoi"); };
@@ -578,7 +581,8 @@ void Form1::clicOption(int option)
     static constexpr ServiceExpedition services[] = {ServiceExpedition::TarifNormal, ServiceExpedition::TarifEcopli,
                                                      ServiceExpedition::TarifCEE};
     const GrilleTarif &grille = m_grilles.at(std::size_t(services[option - 1]));
-    const Affranchissement a = affranchissement(Decimal4::depuisTexte(m_total->text()), grille, m_dialogues->symbole());
+    const Affranchissement a =
+        affranchissement(Decimal4::depuisTexte(m_total->text()), grille, m_dialogues->symbole());
     m_prix->setText(a.texte);
     if (a.bip)
         Bip::sonner();

@@ -9,13 +9,11 @@
 #include <unistd.h>
 #endif
 
-namespace {
-
 // One lock per user and per program directory: the settings live beside the
 // executable, so a copy in another directory is another program.
-QString cheminDuVerrou()
+QString InstanceUnique::cheminDuVerrou(const QString &repertoire)
 {
-    QByteArray cle = QDir(QCoreApplication::applicationDirPath()).canonicalPath().toUtf8();
+    QByteArray cle = QDir(repertoire).canonicalPath().toUtf8();
 #ifdef Q_OS_UNIX
     cle += '\n' + QByteArray::number(::getuid());
 #endif
@@ -24,9 +22,8 @@ QString cheminDuVerrou()
                                  + QStringLiteral(".lock"));
 }
 
-} // namespace
-
-InstanceUnique::InstanceUnique() : m_verrou(std::make_unique<QLockFile>(cheminDuVerrou()))
+InstanceUnique::InstanceUnique()
+    : m_verrou(std::make_unique<QLockFile>(cheminDuVerrou(QCoreApplication::applicationDirPath())))
 {
     // Only a dead owner makes a lock stale, never its age: a copy may run for days.
     m_verrou->setStaleLockTime(0);

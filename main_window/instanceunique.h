@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class QLockFile;
@@ -17,6 +19,9 @@ public:
     InstanceUnique &operator=(const InstanceUnique &) = delete;
 
     bool estSeule() const { return m_seule; }
+
+    // The lock of the program that runs from `repertoire`.
+    static QString cheminDuVerrou(const QString &repertoire);
 
 private:
     std::unique_ptr<QLockFile> m_verrou;
