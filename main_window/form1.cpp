@@ -321,9 +321,6 @@ void Form1::construireControles()
         b->setFont(gras825);
         b->setAlignment(Qt::AlignCenter);
         b->setMaxLength(limiteCompte(ligne));
-        QPalette p = b->palette();
-        p.setColor(QPalette::Text, systeme.color(QPalette::Text));
-        b->setPalette(p);
         m_cases.at(std::size_t(ligne - 1)) = b;
         connect(b, &QLineEdit::textChanged, this, [this, ligne] { changementCompte(ligne); });
 
@@ -385,10 +382,6 @@ void Form1::construireControles()
         o->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         o->setGeometry(twips(120, 360 * (i + 1), 2775, 255));
         o->setFont(gras825);
-        QPalette p = o->palette();
-        p.setColor(QPalette::WindowText, systeme.color(QPalette::WindowText));
-        p.setColor(QPalette::Text, systeme.color(QPalette::Text));
-        o->setPalette(p);
         m_options.at(std::size_t(i)) = o;
         const QString aide = texte(aidesOptions[i]);
         m_aides[o] = [aide] { return aide; };
