@@ -1,7 +1,19 @@
+#include "main_window/form1.h"
+#include "main_window/instanceunique.h"
+#include "settings/fichiersini.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+
+    // A second copy leaves quietly before anything shows.
+    const InstanceUnique instance;
+    if (!instance.estSeule())
+        return 0;
+
+    Form1 form1(FichiersIni::duProgramme());
+    form1.show();
+    return app.exec();
 }

@@ -1,0 +1,112 @@
+#include "main_window/instanceunique.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <memory>
+
+// Starts copies of the built program, each from a temporary directory of its
+// own: the program keeps its settings, and its lock, per directory.
+class TestInstanceUnique : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void uneSecondeCopieSeTermine_data();
+    void uneSecondeCopieSeTermine();
+    void unVerrouAbandonneNeBloquePas();
+
+private:
+    std::unique_ptr<QProcess> demarrer();
+    void attendreLeVerrou();
+
+    std::unique_ptr<QTemporaryDir> m_dossier;
+    QString m_programme;
+    std::vector<std::unique_ptr<QProcess>> m_processus;
+};
+
+void TestInstanceUnique::init()
+{
+    m_dossier = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dossier->isValid());
+    m_programme = m_dossier->filePath(QStringLiteral("ambrelot"));
+    QVERIFY(QFile::copy(QStringLiteral(AMBRELOT_PROGRAMME), m_programme));
+}
+
+void TestInstanceUnique::cleanup()
+{
+    for (auto &p : m_processus) {
+        ::kill(pid_t(p->processId()), SIGCONT);
+        p->kill();
+        p->waitForFinished();
+    }
+    m_processus.clear();
+    QFile::remove(InstanceUnique::cheminDuVerrou(m_dossier->path()));
+    m_dossier.reset();
+}
+
+std::unique_ptr<QProcess> TestInstanceUnique::demarrer()
+{
+    auto p = std::make_unique<QProcess>();
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p->setProcessEnvironment(environnement);
+    p->start(m_programme, {});
+    if (!p->waitForStarted())
+        qWarning("the program did not start");
+    return p;
+}
+
+void TestInstanceUnique::attendreLeVerrou()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(InstanceUnique::cheminDuVerrou(m_dossier->path())), 10000);
+}
+
+void TestInstanceUnique::uneSecondeCopieSeTermine_data()
+{
+    QTest::addColumn<bool>("premiereOccupee");
+    QTest::newRow("first copy idle") << false;
+    QTest::newRow("first copy busy") << true;
+}
+
+void TestInstanceUnique::uneSecondeCopieSeTermine()
+{
+    QFETCH(bool, premiereOccupee);
+    m_processus.push_back(demarrer());
+    QProcess &premiere = *m_processus.back();
+    attendreLeVerrou();
+    // A stopped process answers no event at all, as a busy one.
+    if (premiereOccupee)
+        QCOMPARE(::kill(pid_t(premiere.processId()), SIGSTOP), 0);
+
+    m_processus.push_back(demarrer());
+    QProcess &seconde = *m_processus.back();
+    QVERIFY(seconde.waitForFinished(5000));
+    QCOMPARE(seconde.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(seconde.exitCode(), 0);
+    QCOMPARE(seconde.readAllStandardOutput(), QByteArray());
+    QCOMPARE(premiere.state(), QProcess::Running);
+}
+
+void TestInstanceUnique::unVerrouAbandonneNeBloquePas()
+{
+    m_processus.push_back(demarrer());
+    QProcess &tuee = *m_processus.back();
+    attendreLeVerrou();
+    tuee.kill();
+    QVERIFY(tuee.waitForFinished());
+    QVERIFY(QFile::exists(InstanceUnique::cheminDuVerrou(m_dossier->path())));
+
+    m_processus.push_back(demarrer());
+    QProcess &suivante = *m_processus.back();
+    QVERIFY(!suivante.waitForFinished(1500));
+    QCOMPARE(suivante.state(), QProcess::Running);
+}
+
+QTEST_MAIN(TestInstanceUnique)
+#include "tst_form1_instance.moc"
