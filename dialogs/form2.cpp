@@ -4,6 +4,7 @@
 #include "dialogs/construction.h"
 #include "dialogs/echecenregistrement.h"
 #include "main_window/apparence.h"
+#include "main_window/clavier.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -36,36 +37,6 @@ constexpr int LargeursLabels[CatalogueElements::EntreesStockees] = {
     855,  855,  855,  855,  1095, 1095, 1095, 1095, 1095, 1095, 1095, 1095, 1095,
     1815, 1695, 1575, 1695, 1695, 1695, 1695, 1695, 1935, 1815, 1575, 1575};
 
-// The code of the character a key press types, as the desktop's keystroke
-// filter sees it; nothing for keys that type no character (arrows, Home,
-// End, Delete, Escape, function keys).
-std::optional<int> codeCaractere(const QKeyEvent *evenement)
-{
-    switch (evenement->key()) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    default:
-        break;
-    }
-    if (evenement->key() >= Qt::Key_Escape)
-        return std::nullopt;
-    const Qt::KeyboardModifiers mods = evenement->modifiers();
-    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
-        // Ctrl+letter types a control character: Ctrl+V is 22, Ctrl+H 8.
-        if (evenement->key() >= Qt::Key_A && evenement->key() <= Qt::Key_Z)
-            return evenement->key() - Qt::Key_A + 1;
-        return std::nullopt;
-    }
-    if (evenement->text().isEmpty())
-        return std::nullopt;
-    return evenement->text().at(0).unicode();
-}
-
 bool estPermis(int code)
 {
     return (code >= '0' && code <= '9') || code == ',' || (code >= 8 && code <= 13);
@@ -81,8 +52,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *evenement) override
     {
-        const std::optional<int> code = codeCaractere(evenement);
-        if (code && !estPermis(*code)) {
+        // Escape is left to the dialog, which it closes.
+        const std::optional<int> code = codeCaractere(*evenement);
+        if (code && *code != 27 && !estPermis(*code)) {
             evenement->accept();
             Bip::sonner();
             return;

@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogues.h"
 #include "main_window/apparence.h"
+#include "main_window/clavier.h"
 #include "main_window/horloge.h"
 #include "settings/fichiersini.h"
 
@@ -135,43 +136,6 @@ QString nombreCourt(double valeur)
     QLocale c = QLocale::c();
     c.setNumberOptions(QLocale::OmitGroupSeparator);
     return c.toString(valeur, 'f', QLocale::FloatingPointShortest).replace(u'.', u',');
-}
-
-// The character code that a key press types, as the count boxes' filter
-// knows them: printable characters, Ctrl+letter (1 to 26), Backspace,
-// Enter, Escape; -1 for keys that type nothing (arrows, Delete, F-keys...).
-int codeCaractere(const QKeyEvent &touche)
-{
-    const Qt::KeyboardModifiers modificateurs = touche.modifiers();
-    if (modificateurs & (Qt::AltModifier | Qt::MetaModifier))
-        return -1;
-    const int cle = touche.key();
-    if (modificateurs & Qt::ControlModifier) {
-        if (cle >= Qt::Key_A && cle <= Qt::Key_Z)
-            return cle - Qt::Key_A + 1;
-        if (cle == Qt::Key_Backspace)
-            return 127;
-        if (cle == Qt::Key_Return || cle == Qt::Key_Enter)
-            return 10;
-        return -1;
-    }
-    switch (cle) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Escape:
-        return 27;
-    default:
-        break;
-    }
-    const QString t = touche.text();
-    if (!t.isEmpty() && t.at(0).unicode() >= 32 && t.at(0).unicode() != 127)
-        return t.at(0).unicode();
-    return -1;
 }
 
 QPixmap dessin(const QString &chemin, QSize taille)
@@ -599,9 +563,10 @@ void Form1::clicLegende(int ligne, Qt::MouseButton bouton)
 
 bool Form1::toucheRefusee(int ligne, const QKeyEvent &touche) const
 {
-    const int code = codeCaractere(touche);
-    if (code < 0)
+    const std::optional<int> caractere = codeCaractere(touche);
+    if (!caractere)
         return false;
+    const int code = *caractere;
     const bool chiffre = code >= '0' && code <= '9';
     const bool virgule = code == ',' && ligne == LigneGrammes;
     if (code >= 8 && code <= 13)
