@@ -90,7 +90,13 @@ struct Ligne
 class Lignes
 {
 public:
-    explicit Lignes(QByteArrayView contenu) : m_contenu(contenu) {}
+    explicit Lignes(QByteArrayView contenu) : m_contenu(contenu)
+    {
+        // A file saved as UTF-8 by an editor may begin with a byte-order
+        // mark; it must not hide the first section. Its bytes are kept.
+        if (contenu.startsWith("\xEF\xBB\xBF"))
+            m_debut = 3;
+    }
 
     bool finie() const { return m_debut >= m_contenu.size(); }
 

@@ -90,6 +90,7 @@ void TestFichiersIni::lecture_data()
     QTest::newRow("fins LF") << QByteArray("[s]\nj=0\nk=1\n") << "s" << "k" << "1";
     QTest::newRow("fins CR") << QByteArray("[s]\rj=0\rk=1\r") << "s" << "k" << "1";
     QTest::newRow("sans fin de ligne") << QByteArray("[s]\r\nk=1") << "s" << "k" << "1";
+    QTest::newRow("marque d'ordre UTF-8") << QByteArray("\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s" << "k" << "1";
     QTest::newRow("section absente") << base << "Env110" << "Envellope114" << "";
     QTest::newRow("fichier vide") << QByteArray() << "s" << "k" << "";
     QTest::newRow("300 caractères coupés à 254") << "[s]\r\nk=" + QByteArray(300, 'x') + "\r\n"
@@ -140,6 +141,9 @@ void TestFichiersIni::ecriture_data()
     QTest::newRow("seule la première occurrence change")
         << QByteArray("[s]\r\nk=1\r\nk=1\r\n[s]\r\nk=1\r\n") << "S" << "K" << "2"
         << QByteArray("[s]\r\nK=2\r\nk=1\r\n[s]\r\nk=1\r\n");
+    QTest::newRow("marque d'ordre UTF-8 gardée")
+        << QByteArray("\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s" << "k" << "2"
+        << QByteArray("\xEF\xBB\xBF[s]\r\nk=2\r\n");
     QTest::newRow("valeur vide") << QByteArray() << "s" << "k" << ""
                                  << QByteArray("[s]\r\nk=\r\n");
     QTest::newRow("accents sur un octet")
