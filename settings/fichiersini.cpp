@@ -11,7 +11,9 @@
 #include <array>
 #include <cerrno>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -131,11 +133,18 @@ struct Position
     std::optional<Ligne> cle;
 };
 
+// A UTF-8 byte-order mark that an editor put in front of the first line
+// would hide the first section; it is skipped, and kept on writing.
+qsizetype debutDesLignes(QByteArrayView contenu)
+{
+    return contenu.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+}
+
 Position chercher(QByteArrayView contenu, QStringView section, QStringView cle)
 {
     Position p;
     bool dedans = false;
-    for (qsizetype debut = 0; debut < contenu.size();) {
+    for (qsizetype debut = debutDesLignes(contenu); debut < contenu.size();) {
         const Ligne l = ligneA(contenu, debut);
         debut = l.suivante;
         const QByteArrayView texte = contenu.sliced(l.debut, l.finTexte - l.debut);
@@ -254,6 +263,29 @@ QString raisonSysteme(int erreur, const QString &repli)
     }
 }
 
+// How opening an existing settings file went.
+enum class Ouverture { Ouvert, Absent, PasUnFichier, Dossier, Erreur };
+
+// Opens a settings file for reading, refusing anything but a regular file:
+// a named pipe would block the open and the read, a device might never end.
+Ouverture ouvrir(const QString &chemin, QFile &fichier)
+{
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? Ouverture::Absent : Ouverture::Erreur;
+    struct stat etat{};
+    if (fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        const bool dossier = S_ISDIR(etat.st_mode);
+        ::close(fd);
+        return dossier ? Ouverture::Dossier : Ouverture::PasUnFichier;
+    }
+    if (!fichier.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Ouverture::Erreur;
+    }
+    return Ouverture::Ouvert;
+}
+
 } // namespace
 
 namespace FormatIni {
@@ -302,8 +334,8 @@ ResultatEcriture ecrire(QByteArray &contenu, const QList<EcritureIni> &ecritures
 
 QString lireFichier(const QString &chemin, QStringView section, QStringView cle)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
+    QFile fichier;
+    if (ouvrir(chemin, fichier) != Ouverture::Ouvert)
         return {};
     // Mapping spares copying a large file; a small one is cheaper to read.
     const qint64 taille = fichier.size();
@@ -323,17 +355,24 @@ ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &
                 .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), raison));
     };
 
-    if (info.isDir())
-        return echec(raisonSysteme(EISDIR, {}));
-
     QByteArray contenu;
-    if (info.exists()) {
-        QFile ancien(chemin);
-        if (!ancien.open(QIODevice::ReadOnly))
-            return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
+    QFile ancien;
+    switch (ouvrir(chemin, ancien)) {
+    case Ouverture::Absent:
+        break;
+    case Ouverture::Dossier:
+        return echec(raisonSysteme(EISDIR, {}));
+    case Ouverture::PasUnFichier:
+        // Replacing a pipe or a device with a file would not be a save.
+        return echec(QStringLiteral("ce n'est pas un fichier ordinaire"));
+    case Ouverture::Erreur:
+        return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
+    case Ouverture::Ouvert:
         contenu = ancien.readAll();
         if (ancien.error() != QFileDevice::NoError)
             return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
+        ancien.close();
+        break;
     }
 
     const ResultatEcriture applique = ecrire(contenu, ecritures);

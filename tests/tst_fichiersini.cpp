@@ -94,6 +94,10 @@ void TestFichiersIni::lecture_data()
     QTest::newRow("fichier vide") << QByteArray() << "s" << "k" << "";
     QTest::newRow("300 caractères coupés à 254") << "[s]\r\nk=" + QByteArray(300, 'x') + "\r\n"
                                                   << "s" << "k" << QString(254, u'x');
+    QTest::newRow("BOM UTF-8 devant la première section")
+        << QByteArray("\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s" << "k" << "1";
+    QTest::newRow("BOM ailleurs qu'en tête") << QByteArray("\r\n\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s"
+                                             << "k" << "";
     QTest::newRow("octets nuls") << QByteArray("[s]\r\nk=a\0b\r\n", 12) << "s" << "k"
                                  << QString::fromLatin1("a\0b", 3);
 }
@@ -140,6 +144,8 @@ void TestFichiersIni::ecriture_data()
     QTest::newRow("seule la première occurrence change")
         << QByteArray("[s]\r\nk=1\r\nk=1\r\n[s]\r\nk=1\r\n") << "S" << "K" << "2"
         << QByteArray("[s]\r\nK=2\r\nk=1\r\n[s]\r\nk=1\r\n");
+    QTest::newRow("BOM UTF-8 gardé") << QByteArray("\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s" << "k" << "2"
+                                     << QByteArray("\xEF\xBB\xBF[s]\r\nk=2\r\n");
     QTest::newRow("valeur vide") << QByteArray() << "s" << "k" << ""
                                  << QByteArray("[s]\r\nk=\r\n");
     QTest::newRow("accents sur un octet")
