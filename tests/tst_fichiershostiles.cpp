@@ -231,9 +231,20 @@ void TestFichiersHostiles::pasUnFichier()
     const ResultatEcriture r = Sauvegardes::enregistrerTout(fichiers, 1);
     QVERIFY(!r.ok);
     QVERIFY2(r.raison.contains(QStringLiteral("PoidsElements.ini")), qPrintable(r.raison));
-    QFileInfo info(fichiers.chemin(FichierIni::PoidsElements));
-    QVERIFY(!info.isFile() || info.isSymLink());
-    QVERIFY(QFileInfo(dir.path()).isDir());
+    for (const FichierIni f : TousLesFichiers) {
+        struct stat etat{};
+        QCOMPARE(lstat(QFile::encodeName(fichiers.chemin(f)).constData(), &etat), 0);
+        if (genre == u"dossier")
+            QVERIFY(S_ISDIR(etat.st_mode));
+        else if (genre == u"fifo")
+            QVERIFY(S_ISFIFO(etat.st_mode));
+        else
+            QVERIFY(S_ISLNK(etat.st_mode));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden
+                                                   | QDir::NoDotAndDotDot)
+                 .size(),
+             4);
 }
 
 QTEST_GUILESS_MAIN(TestFichiersHostiles)

@@ -90,7 +90,8 @@ ResultatEcriture enregistrer(FichierIni fichier, const FichiersIni &fichiers, in
 
 QStringList autresQueLesReglages(const QString &dossier)
 {
-    QStringList noms = QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList noms = QDir(dossier).entryList(QDir::AllEntries | QDir::System | QDir::Hidden
+                                                | QDir::NoDotAndDotDot);
     for (const char *n : {"PoidsElements.ini", "TarifNormal.ini", "TarifEcopli.ini", "TarifCEE.ini"})
         noms.removeAll(QLatin1StringView(n));
     return noms;
