@@ -1,6 +1,7 @@
 // Helper for the fault tests: saves every settings file of the directory
 // given, again and again, alternating between the two sets of values, until
-// it is killed. Says "pret" once it is about to start.
+// it is killed. Says "pret" once it is about to start and "fait" after each
+// series of saves, so that the test can aim its kills.
 
 #include "sauvegardes.h"
 
@@ -22,5 +23,7 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "%s\n", r.raison.toUtf8().constData());
             return 1;
         }
+        std::fputs("fait\n", stdout);
+        std::fflush(stdout);
     }
 }
