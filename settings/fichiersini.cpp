@@ -12,7 +12,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -108,7 +110,7 @@ public:
         const qsizetype fin = std::min(cr, lf);
         qsizetype apres = fin;
         if (fin < n)
-            apres = fin + (fin == cr && lf == cr + 1 ? 2 : 1);
+            apres = fin + (fin == cr && lf == cr + 1 && lf < n ? 2 : 1);
         const Ligne l{m_debut, fin, apres};
         m_debut = apres;
         return l;
@@ -162,6 +164,7 @@ struct Position
     bool finAvecRetour = true;    // whether that line has a line end
     std::optional<Ligne> cle;
 };
+
 
 Position chercher(QByteArrayView contenu, QStringView section, QStringView cle)
 {
@@ -285,6 +288,29 @@ QString raisonSysteme(int erreur, const QString &repli)
     }
 }
 
+// How opening an existing settings file went.
+enum class Ouverture { Ouvert, Absent, PasUnFichier, Dossier, Erreur };
+
+// Opens a settings file for reading, refusing anything but a regular file:
+// a named pipe would block the open and the read, a device might never end.
+Ouverture ouvrir(const QString &chemin, QFile &fichier)
+{
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? Ouverture::Absent : Ouverture::Erreur;
+    struct stat etat{};
+    if (fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        const bool dossier = S_ISDIR(etat.st_mode);
+        ::close(fd);
+        return dossier ? Ouverture::Dossier : Ouverture::PasUnFichier;
+    }
+    if (!fichier.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Ouverture::Erreur;
+    }
+    return Ouverture::Ouvert;
+}
+
 } // namespace
 
 namespace FormatIni {
@@ -333,8 +359,8 @@ ResultatEcriture ecrire(QByteArray &contenu, const QList<EcritureIni> &ecritures
 
 QString lireFichier(const QString &chemin, QStringView section, QStringView cle)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
+    QFile fichier;
+    if (ouvrir(chemin, fichier) != Ouverture::Ouvert)
         return {};
     return lire(fichier.readAll(), section, cle);
 }
@@ -348,17 +374,24 @@ ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &
                 .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), raison));
     };
 
-    if (info.isDir())
-        return echec(raisonSysteme(EISDIR, {}));
-
     QByteArray contenu;
-    if (info.exists()) {
-        QFile ancien(chemin);
-        if (!ancien.open(QIODevice::ReadOnly))
-            return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
+    QFile ancien;
+    switch (ouvrir(chemin, ancien)) {
+    case Ouverture::Absent:
+        break;
+    case Ouverture::Dossier:
+        return echec(raisonSysteme(EISDIR, {}));
+    case Ouverture::PasUnFichier:
+        // Replacing a pipe or a device with a file would not be a save.
+        return echec(QStringLiteral("ce n'est pas un fichier ordinaire"));
+    case Ouverture::Erreur:
+        return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
+    case Ouverture::Ouvert:
         contenu = ancien.readAll();
         if (ancien.error() != QFileDevice::NoError)
             return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
+        ancien.close();
+        break;
     }
 
     const ResultatEcriture applique = ecrire(contenu, ecritures);

@@ -37,11 +37,12 @@ QString lire(QByteArrayView contenu, QStringView section, QStringView cle);
 ResultatEcriture ecrire(QByteArray &contenu, const QList<EcritureIni> &ecritures);
 
 // The empty text when the file, the section or the key is missing, or when
-// the file cannot be read.
+// the file cannot be read or is not a regular file (a pipe, a device).
 QString lireFichier(const QString &chemin, QStringView section, QStringView cle);
 
 // Applies the writes in order and replaces the file atomically: either all of
-// them reach the disk or the file stays byte for byte as it was.
+// them reach the disk or the file stays byte for byte as it was. Something
+// other than a regular file in the file's place is left alone: the write fails.
 ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &ecritures);
 
 } // namespace FormatIni

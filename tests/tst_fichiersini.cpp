@@ -90,11 +90,14 @@ void TestFichiersIni::lecture_data()
     QTest::newRow("fins LF") << QByteArray("[s]\nj=0\nk=1\n") << "s" << "k" << "1";
     QTest::newRow("fins CR") << QByteArray("[s]\rj=0\rk=1\r") << "s" << "k" << "1";
     QTest::newRow("sans fin de ligne") << QByteArray("[s]\r\nk=1") << "s" << "k" << "1";
-    QTest::newRow("marque d'ordre UTF-8") << QByteArray("\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s" << "k" << "1";
     QTest::newRow("section absente") << base << "Env110" << "Envellope114" << "";
     QTest::newRow("fichier vide") << QByteArray() << "s" << "k" << "";
     QTest::newRow("300 caractères coupés à 254") << "[s]\r\nk=" + QByteArray(300, 'x') + "\r\n"
                                                   << "s" << "k" << QString(254, u'x');
+    QTest::newRow("BOM UTF-8 devant la première section")
+        << QByteArray("\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s" << "k" << "1";
+    QTest::newRow("BOM ailleurs qu'en tête") << QByteArray("\r\n\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s"
+                                             << "k" << "";
     QTest::newRow("octets nuls") << QByteArray("[s]\r\nk=a\0b\r\n", 12) << "s" << "k"
                                  << QString::fromLatin1("a\0b", 3);
 }
@@ -136,6 +139,9 @@ void TestFichiersIni::ecriture_data()
     QTest::newRow("section ajoutée après une ligne sans fin")
         << QByteArray("[s]\r\nx=1") << "t" << "k" << "v"
         << QByteArray("[s]\r\nx=1\r\n[t]\r\nk=v\r\n");
+    QTest::newRow("clé ajoutée après un CR final")
+        << QByteArray("[s]\rk=1\r[t]\r") << "t" << "k" << "2"
+        << QByteArray("[s]\rk=1\r[t]\rk=2\r\n");
     QTest::newRow("fins LF gardées") << QByteArray("[s]\nk=1\nz=0\n") << "s" << "k" << "2"
                                      << QByteArray("[s]\nk=2\nz=0\n");
     QTest::newRow("seule la première occurrence change")
