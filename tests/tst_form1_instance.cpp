@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 
@@ -20,6 +21,7 @@ private slots:
     void uneSecondeCopieSeTermine_data();
     void uneSecondeCopieSeTermine();
     void unVerrouAbandonneNeBloquePas();
+    void copiesSimultanees();
 
 private:
     std::unique_ptr<QProcess> demarrer();
@@ -106,6 +108,34 @@ void TestInstanceUnique::unVerrouAbandonneNeBloquePas()
     QProcess &suivante = *m_processus.back();
     QVERIFY(!suivante.waitForFinished(1500));
     QCOMPARE(suivante.state(), QProcess::Running);
+}
+
+void TestInstanceUnique::copiesSimultanees()
+{
+    // Started in the same instant, the copies race for the lock: one wins.
+    for (int i = 0; i < 4; ++i) {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+        environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p->setProcessEnvironment(environnement);
+        m_processus.push_back(std::move(p));
+    }
+    for (auto &p : m_processus)
+        p->start(m_programme, {});
+    for (auto &p : m_processus)
+        QVERIFY(p->waitForStarted());
+    attendreLeVerrou();
+    QTRY_COMPARE_WITH_TIMEOUT(std::count_if(m_processus.begin(), m_processus.end(),
+                                            [](const auto &p) { return p->state() == QProcess::NotRunning; }),
+                              3L, 10000);
+    QTest::qWait(500);
+    for (auto &p : m_processus) {
+        if (p->state() == QProcess::NotRunning)
+            QCOMPARE(p->exitCode(), 0);
+    }
+    QCOMPARE(std::count_if(m_processus.begin(), m_processus.end(),
+                           [](const auto &p) { return p->state() == QProcess::Running; }),
+             1L);
 }
 
 QTEST_MAIN(TestInstanceUnique)
