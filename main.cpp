@@ -1,5 +1,6 @@
 #include "main_window/form1.h"
 #include "main_window/instanceunique.h"
+#include "main_window/traductions.h"
 #include "settings/fichiersini.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     const InstanceUnique instance;
     if (!instance.estSeule())
         return 0;
+    installerTraductionsQt(app);
 
     Form1 form1(FichiersIni::duProgramme());
     form1.show();
