@@ -336,6 +336,8 @@ void Form1::construireControles()
         b->setFont(gras825);
         b->setAlignment(Qt::AlignCenter);
         b->setMaxLength(limiteCompte(ligne));
+        // A screen reader names the box by what it counts.
+        b->setAccessibleName(texte(d.legende));
         m_cases.at(std::size_t(ligne - 1)) = b;
         connect(b, &QLineEdit::textChanged, this, [this, ligne] { changementCompte(ligne); });
 
