@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     if (!instance.estSeule())
         return 0;
     installerTraductionsQt(app);
+    // Lets the desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ambrelot"));
 
     Form1 form1(FichiersIni::duProgramme());
     form1.show();
