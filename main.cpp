@@ -1,5 +1,6 @@
 #include "main_window/form1.h"
 #include "main_window/instanceunique.h"
+#include "main_window/traductions.h"
 #include "settings/fichiersini.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@ int main(int argc, char *argv[])
     const InstanceUnique instance;
     if (!instance.estSeule())
         return 0;
+    installerTraductionsQt(app);
+    // Lets the desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ambrelot"));
 
     Form1 form1(FichiersIni::duProgramme());
     form1.show();

@@ -27,10 +27,7 @@ QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legend
     cadre->setObjectName(nom);
     cadre->setGeometry(geometrie);
     cadre->setFont(policeSansSerif(8.25, true));
-    // Only the caption is blue: a style sheet colour, unlike a palette, does
-    // not pass to the labels inside.
-    cadre->setStyleSheet(QStringLiteral("QGroupBox#%1 { color: %2; }")
-                             .arg(nom, Couleurs::Bleu.name()));
+    cadre->setStyleSheet(styleCadre(nom, Couleurs::Bleu));
     return cadre;
 }
 

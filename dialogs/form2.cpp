@@ -91,6 +91,7 @@ Form2::Form2(const FichiersIni &fichiers, QWidget *parent)
         champ->setFont(policeSansSerif(n <= 4 ? 9.75 : 8.25, true));
         champ->setAlignment(Qt::AlignCenter);
         champ->definirTexte(entree.defaut);
+        champ->setAccessibleName(entree.legende);
         m_champs[n - 1] = champ;
     }
 

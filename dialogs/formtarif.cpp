@@ -173,6 +173,7 @@ FormTarif::FormTarif(ServiceExpedition service, const FichiersIni &fichiers, QWi
         champ->setGeometry(c.geometrie);
         champ->setFont(police);
         champ->setAlignment(m.alignement);
+        champ->setAccessibleName(label->text());
         if (c.tranche > 0) {
             champ->definirTexte(grille.Tranches.at(c.tranche - 1).PrixDefaut);
             m_prix[c.tranche - 1] = champ;

@@ -11,6 +11,13 @@ QFont policeSansSerif(qreal points, bool gras)
     return police;
 }
 
+QString styleCadre(const QString &nom, const QColor &couleurTitre)
+{
+    return QStringLiteral("QGroupBox#%1 { border: 2px groove rgb(160,160,160); margin-top: 6px; }"
+                          "QGroupBox#%1::title { subcontrol-origin: margin; left: 6px; padding: 0px 1px; color: %2; }")
+        .arg(nom, couleurTitre.name());
+}
+
 namespace Bip {
 
 namespace {

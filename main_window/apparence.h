@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 #include <functional>
 
@@ -18,6 +19,11 @@ constexpr QRect twips(int gauche, int haut, int largeur, int hauteur)
 // The design's "MS Sans Serif" and "Tahoma" are not on Linux; the nearest
 // face of the same metrics class stands in for both.
 QFont policeSansSerif(qreal points, bool gras);
+
+// The style sheet of a frame as the design draws it: an etched border with
+// the caption, in its colour, on the border's top line. Aimed at the frame
+// by name so that the labels and boxes inside keep their own looks.
+QString styleCadre(const QString &nom, const QColor &couleurTitre);
 
 namespace Couleurs {
 inline const QColor Bleu(0, 0, 255);

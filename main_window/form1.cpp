@@ -148,11 +148,31 @@ QPixmap dessin(const QString &chemin, QSize taille)
     return image;
 }
 
+// The stamp, drawn from its SVG into its box at the screen's own scale: a
+// fixed bitmap stretched over the box would blur at a scale factor of 2.
+class Timbre : public QWidget
+{
+public:
+    explicit Timbre(QWidget *parent) : QWidget(parent), m_rendu(QStringLiteral(":/images/timbre.svg")) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter peintre(this);
+        peintre.setRenderHint(QPainter::Antialiasing);
+        m_rendu.render(&peintre, QRectF(rect()));
+    }
+
+private:
+    QSvgRenderer m_rendu;
+};
+
 QIcon icone(const QString &chemin)
 {
     QIcon i;
-    i.addPixmap(dessin(chemin, QSize(16, 16)));
-    i.addPixmap(dessin(chemin, QSize(32, 32)));
+    // 64 for screens at a scale factor of 2.
+    for (const int taille : {16, 32, 64})
+        i.addPixmap(dessin(chemin, QSize(taille, taille)));
     return i;
 }
 
@@ -255,12 +275,7 @@ void Form1::construireControles()
         g->setObjectName(texte(c.nom));
         g->setGeometry(c.geometrie);
         g->setFont(gras825);
-        // A plain etched border with the caption on its top line, on the
-        // same face as the labels inside.
-        g->setStyleSheet(QStringLiteral("QGroupBox { border: 2px groove rgb(160,160,160); margin-top: 6px; }"
-                                        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 1px;"
-                                        " color: %1; }")
-                             .arg(c.couleurTitre.name()));
+        g->setStyleSheet(styleCadre(g->objectName(), c.couleurTitre));
         groupes.at(std::size_t(i)) = g;
         if (i != Frame8)
             m_aides[g] = nullptr;
@@ -285,6 +300,8 @@ void Form1::construireControles()
         b->setFont(gras825);
         b->setAlignment(Qt::AlignCenter);
         b->setMaxLength(limiteCompte(ligne));
+        // A screen reader names the box by what it counts.
+        b->setAccessibleName(texte(d.legende));
         m_cases.at(std::size_t(ligne - 1)) = b;
         connect(b, &QLineEdit::textChanged, this, [this, ligne] { changementCompte(ligne); });
 
@@ -315,11 +332,9 @@ void Form1::construireControles()
     QLabel *unite = etiquette(resultat, QStringLiteral("Label4"), QStringLiteral("Grammes"),
                               twips(120, 1080, 1095, 255), gras975, Qt::AlignLeft);
     peindre(unite, std::nullopt, true);
-    auto *timbre = new QLabel(resultat);
+    auto *timbre = new Timbre(resultat);
     timbre->setObjectName(QStringLiteral("Image1"));
     timbre->setGeometry(twips(1680, 120, 1215, 1575));
-    timbre->setScaledContents(true);
-    timbre->setPixmap(dessin(QStringLiteral(":/images/timbre.svg"), QSize(101, 120)));
     // Created after the stamp so that it is drawn above it.
     m_prix = etiquette(resultat, QStringLiteral("Label5"), QStringLiteral("0,00 €"), twips(1830, 240, 870, 255),
                        gras975, Qt::AlignRight);

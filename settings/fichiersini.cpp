@@ -283,6 +283,9 @@ QString raisonSysteme(int erreur, const QString &repli)
         return QStringLiteral("le dossier est en lecture seule");
     case EISDIR:
         return QStringLiteral("un dossier porte le nom du fichier");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("le dossier n'existe pas");
     default:
         return repli;
     }

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 
 #include <sys/resource.h>
+#include <unistd.h>
 #include <csignal>
 
 namespace {
@@ -465,22 +466,34 @@ private slots:
     {
         QTest::addColumn<int>("indice");
         QTest::addColumn<QString>("panne");
+        QTest::addColumn<QString>("raison");
+        const QList<QPair<const char *, const char *>> pannes = {
+            {"dossier à la place du fichier", "un dossier porte le nom du fichier"},
+            {"fichier trop grand", "la taille de fichier permise est dépassée"},
+            {"dossier protégé en écriture", "l'accès au dossier est refusé"},
+            {"dossier disparu", "le dossier n'existe pas"},
+        };
         for (int i = 0; i < cas().size(); ++i) {
-            for (const char *panne : {"dossier à la place du fichier", "fichier trop grand"})
-                QTest::addRow("%s, %s", qPrintable(cas().at(i).nom), panne) << i << QString::fromUtf8(panne);
+            for (const auto &[panne, raison] : pannes)
+                QTest::addRow("%s, %s", qPrintable(cas().at(i).nom), panne)
+                    << i << QString::fromUtf8(panne) << QString::fromUtf8(raison);
         }
         QTest::addRow("Form3, symbole hors Windows-1252")
-            << 1 << QStringLiteral("symbole hors Windows-1252");
+            << 1 << QStringLiteral("symbole hors Windows-1252") << QStringLiteral("« ₹ »");
     }
     void enregistrementImpossible()
     {
         QFETCH(int, indice);
         QFETCH(QString, panne);
+        QFETCH(QString, raison);
         const Cas &c = cas().at(indice);
+        if (panne.contains(u"protégé") && geteuid() == 0)
+            QSKIP("l'administrateur écrit dans tout dossier");
         Banc banc;
-        if (panne.startsWith(u"dossier"))
+        const QString dossier = QDir::toNativeSeparators(banc.dossier.path());
+        if (panne.startsWith(u"dossier à"))
             QVERIFY(QDir(banc.dossier.path()).mkdir(nomFichier(c.fichier)));
-        else
+        else if (!panne.contains(u"disparu"))
             banc.ecrireFichier(c.fichier, retouche(c).contenu);
         const QByteArray avant = banc.octets(c.fichier);
 
@@ -495,12 +508,20 @@ private slots:
                 champ(d, QStringLiteral("Text8"))->setText(QStringLiteral("₹"));
             }
             messages.attendre();
+            // The dialog is loaded: what happens to the folder now is what
+            // the save meets.
+            if (panne.contains(u"protégé"))
+                QFile::setPermissions(banc.dossier.path(), QFile::ReadOwner | QFile::ExeOwner);
+            if (panne.contains(u"disparu"))
+                banc.dossier.remove();
             {
                 std::optional<LimiteTailleFichier> limite;
                 if (panne.startsWith(u"fichier"))
                     limite.emplace(16);
                 cliquer(d, QStringLiteral("Command1"));
             }
+            QFile::setPermissions(banc.dossier.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             resteOuvert = d->isVisible();
             garde = premier->text();
             cliquer(d, QStringLiteral("Command2"));
@@ -508,10 +529,12 @@ private slots:
         QVERIFY(resteOuvert);
         QCOMPARE(garde, QStringLiteral("4,25"));
         QCOMPARE(messages.lus.size(), 1);
-        QVERIFY2(messages.lus.first().contains(nomFichier(c.fichier)), qPrintable(messages.lus.first()));
+        // The message names the file, the folder and the cause.
+        for (const QString &attendu : {nomFichier(c.fichier), dossier, raison})
+            QVERIFY2(messages.lus.first().contains(attendu), qPrintable(messages.lus.first()));
         QVERIFY(messages.lus.first().contains(QStringLiteral("pas été enregistrés")));
         QCOMPARE(banc.octets(c.fichier), avant);
-        QCOMPARE(QFileInfo(banc.chemin(c.fichier)).isDir(), panne.startsWith(u"dossier"));
+        QCOMPARE(QFileInfo(banc.chemin(c.fichier)).isDir(), panne.startsWith(u"dossier à"));
     }
 
     void ordreDeTabulation_data()

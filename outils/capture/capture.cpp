@@ -1,17 +1,22 @@
-// Renders the five dialogs to PNG files for the documentation:
+// Renders the six windows to PNG files for the documentation:
 //   capture DOSSIER
-// Each dialog is shown through Dialogues as the menu shows it, over settings
-// files holding the defaults, and drawn under a plain title bar that carries
-// its caption (the window manager's own frame is not part of a widget).
+// writes DOSSIER/form1.png ... form6.png at the screen's scale. The main
+// window shows a first count priced; each dialog is shown through Dialogues
+// as the menu shows it. All of them work over settings files holding the
+// defaults and are drawn under a plain title bar that carries their caption
+// (the window manager's own frame is not part of a widget).
 
 #include "dialogs/dialogues.h"
 #include "main_window/apparence.h"
+#include "main_window/form1.h"
+#include "main_window/traductions.h"
 #include "settings/catalogueelements.h"
 #include "settings/tarifs.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -32,20 +37,27 @@ void poserLesDefauts(const FichiersIni &fichiers)
     }
 }
 
-QImage avecBarreDeTitre(QDialog *dialogue)
+// Drawn in the window's own coordinates, so that at a scale factor of 2 the
+// bar and its caption scale with the window.
+QImage avecBarreDeTitre(QWidget *fenetre)
 {
-    const QPixmap contenu = dialogue->grab();
+    const QPixmap contenu = fenetre->grab();
+    const qreal echelle = contenu.devicePixelRatio();
+    const QSize taille = contenu.deviceIndependentSize().toSize();
     const int hauteurBarre = 22;
-    QImage image(contenu.width() + 2, contenu.height() + hauteurBarre + 1, QImage::Format_RGB32);
+    QImage image(QSize(taille.width() + 2, taille.height() + hauteurBarre + 1) * echelle,
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(echelle);
+    const QSize logique = image.deviceIndependentSize().toSize();
     image.fill(QColor(0, 0, 128));
     QPainter peintre(&image);
     peintre.setPen(Qt::white);
     peintre.setFont(policeSansSerif(8.25, true));
-    peintre.drawText(QRect(6, 0, image.width() - 30, hauteurBarre), Qt::AlignVCenter,
-                     dialogue->windowTitle());
-    peintre.fillRect(QRect(image.width() - 20, 4, 16, 14), QColor(192, 192, 192));
+    peintre.drawText(QRect(6, 0, logique.width() - 30, hauteurBarre), Qt::AlignVCenter,
+                     fenetre->windowTitle());
+    peintre.fillRect(QRect(logique.width() - 20, 4, 16, 14), QColor(192, 192, 192));
     peintre.setPen(Qt::black);
-    peintre.drawText(QRect(image.width() - 20, 4, 16, 14), Qt::AlignCenter, QStringLiteral("x"));
+    peintre.drawText(QRect(logique.width() - 20, 4, 16, 14), Qt::AlignCenter, QStringLiteral("x"));
     peintre.drawPixmap(1, hauteurBarre, contenu);
     return image;
 }
@@ -55,6 +67,7 @@ QImage avecBarreDeTitre(QDialog *dialogue)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installerTraductionsQt(app);
     if (argc != 2) {
         std::fprintf(stderr, "usage: capture DOSSIER\n");
         return 2;
@@ -64,9 +77,19 @@ int main(int argc, char *argv[])
     const FichiersIni fichiers(reglages.path());
     poserLesDefauts(fichiers);
 
-    QWidget principale;
-    principale.resize(800, 600);
-    Dialogues dialogues(fichiers, &principale);
+    int echecs = 0;
+    // The main window as a user sees it after typing 3 in the first box.
+    Form1 form1(fichiers);
+    form1.show();
+    form1.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("3"));
+    QTimer::singleShot(300, &app, [&] {
+        if (!avecBarreDeTitre(&form1).save(sortie.filePath(QStringLiteral("form1.png"))))
+            ++echecs;
+        app.quit();
+    });
+    app.exec();
+
+    Dialogues &dialogues = form1.dialogues();
 
     const QList<std::pair<Dialogues::Fenetre, QString>> fenetres = {
         {Dialogues::Fenetre::Poids, QStringLiteral("form2.png")},
@@ -75,7 +98,6 @@ int main(int argc, char *argv[])
         {Dialogues::Fenetre::TarifCEE, QStringLiteral("form5.png")},
         {Dialogues::Fenetre::APropos, QStringLiteral("form6.png")},
     };
-    int echecs = 0;
     for (const auto &[fenetre, fichier] : fenetres) {
         QTimer::singleShot(300, &app, [&, fichier = fichier] {
             auto *dialogue = qobject_cast<QDialog *>(QApplication::activeModalWidget());

@@ -1,0 +1,17 @@
+#include "main_window/traductions.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+bool installerTraductionsQt(QCoreApplication &application)
+{
+    auto *traducteur = new QTranslator(&application);
+    if (!traducteur->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traducteur;
+        return false;
+    }
+    return QCoreApplication::installTranslator(traducteur);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class QCoreApplication;
+
+// Puts Qt's own texts (context menus of the text boxes, message box buttons)
+// into French, whatever the desktop's language: the program speaks French
+// only. Returns false when Qt's French catalogue is not installed.
+bool installerTraductionsQt(QCoreApplication &application);

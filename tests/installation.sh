@@ -1,0 +1,35 @@
+#!/bin/sh
+# Installs the build into a temporary prefix, checks the layout, then checks
+# that a reinstall keeps a settings file the user changed.
+set -eu
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+echoue() { echo "ÉCHEC : $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+programme="$prefix/lib/ambrelot"
+[ -x "$prefix/bin/ambrelot" ] || echoue "lanceur absent"
+[ -x "$programme/ambrelot" ] || echoue "exécutable absent"
+for f in PoidsElements TarifNormal TarifEcopli TarifCEE; do
+    [ -s "$programme/$f.ini" ] || echoue "$f.ini absent"
+done
+bureau="$prefix/share/applications/ambrelot.desktop"
+[ -f "$bureau" ] || echoue "entrée de bureau absente"
+grep -qx "Exec=$prefix/bin/ambrelot" "$bureau" || echoue "Exec faux dans $bureau"
+grep -qx "Icon=ambrelot" "$bureau" || echoue "Icon faux dans $bureau"
+# Width and height stand in the PNG header, big-endian, from byte 16 on.
+dimensions() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }'; }
+for taille in 16 32 48 64 128 256; do
+    icone="$prefix/share/icons/hicolor/${taille}x${taille}/apps/ambrelot.png"
+    [ -s "$icone" ] || echoue "icône ${taille}x${taille} absente"
+    [ "$(dimensions "$icone")" = "${taille}x${taille}" ] \
+        || echoue "icône ${taille}x${taille} de taille $(dimensions "$icone")"
+done
+[ -s "$prefix/share/icons/hicolor/scalable/apps/ambrelot.svg" ] || echoue "icône vectorielle absente"
+
+printf '; modifié\r\n' >> "$programme/TarifNormal.ini"
+avant=$(md5sum < "$programme/TarifNormal.ini")
+cmake --install "$build" --prefix "$prefix" >/dev/null
+[ "$(md5sum < "$programme/TarifNormal.ini")" = "$avant" ] || echoue "réinstallation a écrasé TarifNormal.ini"
+echo "installation conforme"
