@@ -5,8 +5,7 @@
 // on both. The platform is the one QT_QPA_PLATFORM names.
 
 #include "bench/mesure.h"
-#include "settings/catalogueelements.h"
-#include "settings/tarifs.h"
+#include "bench/reglages.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -62,21 +61,12 @@ double mediane(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-bool ecrireDefauts(const FichiersIni &fichiers)
-{
-    bool ok = bool(CatalogueElements::enregistrer(fichiers, CatalogueElements::defauts()));
-    for (const ServiceExpedition service : TousLesServices) {
-        GrilleTarif g = Tarifs::grille(service);
-        Tarifs::restaurerDefauts(g);
-        ok = Tarifs::enregistrer(g, fichiers, &SymboleMonetaire::Defaut) && ok;
-    }
-    return ok;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication app(argc, argv);
     const QString dossier = QCoreApplication::applicationDirPath();
     const QByteArray nue = (dossier + QStringLiteral("/fenetre_nue")).toLocal8Bit();
@@ -84,7 +74,7 @@ int main(int argc, char *argv[])
     const int tours = argc > 1 ? std::atoi(argv[1]) : 30;
 
     QTemporaryDir reglages;
-    if (!reglages.isValid() || !ecrireDefauts(FichiersIni(reglages.path())))
+    if (!reglages.isValid() || !ecrireReglagesParDefaut(FichiersIni(reglages.path())))
         return 1;
     const QByteArray chemin = reglages.path().toLocal8Bit();
 

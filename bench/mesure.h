@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -43,4 +44,18 @@ inline void afficherRatio(const char *nom, double ns, double baseNs)
 inline void afficherKio(const char *nom, double kio, double baseKio)
 {
     afficherLigne(nom, kio, "Kio", kio / baseKio);
+}
+
+// Median and 99th percentile of a set of measures.
+struct Repartition
+{
+    double mediane;
+    double centile99;
+};
+
+inline Repartition repartition(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const auto rang = [&v](double q) { return v[std::min(v.size() - 1, std::size_t(std::ceil(q * double(v.size())) - 1))]; };
+    return {v[v.size() / 2], rang(0.99)};
 }
