@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -25,7 +26,36 @@ double medianeNs(int tours, F &&f)
     return double(temps[std::size_t(tours / 2)]);
 }
 
+// Names are padded by hand: printf counts the bytes of accented letters.
+inline void afficherLigne(const char *nom, double valeur, const char *unite, double rapport)
+{
+    int largeur = 0;
+    for (const char *c = nom; *c; ++c)
+        largeur += (static_cast<unsigned char>(*c) & 0xC0) != 0x80;
+    std::printf("%s%*s %12.1f %-4s %7.2f × la référence\n", nom, std::max(0, 46 - largeur), "", valeur, unite,
+                rapport);
+}
+
 inline void afficherRatio(const char *nom, double ns, double baseNs)
 {
-    std::printf("%-44s %10.1f µs   %6.2f × la référence\n", nom, ns / 1000.0, ns / baseNs);
+    afficherLigne(nom, ns / 1000.0, "µs", ns / baseNs);
+}
+
+inline void afficherKio(const char *nom, double kio, double baseKio)
+{
+    afficherLigne(nom, kio, "Kio", kio / baseKio);
+}
+
+// Median and 99th percentile of a set of measures.
+struct Repartition
+{
+    double mediane;
+    double centile99;
+};
+
+inline Repartition repartition(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const auto rang = [&v](double q) { return v[std::min(v.size() - 1, std::size_t(std::ceil(q * double(v.size())) - 1))]; };
+    return {v[v.size() / 2], rang(0.99)};
 }

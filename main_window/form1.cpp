@@ -364,12 +364,14 @@ void Form1::construireControles()
         m_options.at(std::size_t(i)) = o;
         const QString aide = texte(aidesOptions[i]);
         m_aides[o] = [aide] { return aide; };
+        // Selected before the handler is connected: pricing now would load
+        // the France Rapide dialog ahead of the first activation.
+        o->setChecked(i == 0);
         connect(o, &QRadioButton::toggled, this, [this, i](bool choisie) {
             if (choisie)
                 clicOption(i + 1);
         });
     }
-    m_options[0]->setChecked(true);
 
     m_aide = etiquette(fond, QStringLiteral("Label27"), QStringLiteral("Bienvenu dans Ambrelot"),
                        twips(240, 6120, 8655, 375), gras825, Qt::AlignLeft);

@@ -31,6 +31,12 @@ public:
 
     Dialogues &dialogues() { return *m_dialogues; }
 
+    // Takes fresh copies of the settings from the dialogs' fields, loading
+    // any dialog that is not loaded. Runs when the window is first shown and
+    // after each window opened from the menu has closed; public so that a
+    // benchmark can time it alone.
+    void activation();
+
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -50,7 +56,6 @@ private:
     bool toucheRefusee(int ligne, const QKeyEvent &touche) const;
 
     void ecrireLegendeFenetre();
-    void activation();
     void raz();
 
     std::unique_ptr<Dialogues> m_dialogues;

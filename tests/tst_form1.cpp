@@ -36,6 +36,7 @@ private slots:
     void geometrie_data();
     void geometrie();
     void etatInitial();
+    void premiereActivation();
     void ordreTabulation();
     void superpositions();
     void legendesEntieres();
@@ -173,6 +174,21 @@ void TestForm1::taper(QWidget *w, const QString &touches)
 {
     w->setFocus();
     QTest::keyClicks(w, touches);
+}
+
+// Creating the window reads no settings file; showing it loads the four
+// settings dialogs, hidden, which read their files.
+void TestForm1::premiereActivation()
+{
+    using F = Dialogues::Fenetre;
+    Form1 nouvelle{FichiersIni(m_dossier->path())};
+    for (F f : {F::Poids, F::TarifNormal, F::TarifEcopli, F::TarifCEE})
+        QVERIFY(!nouvelle.dialogues().estCharge(f));
+    QCOMPARE(nouvelle.findChild<QLabel *>(QStringLiteral("Label5"))->text(), QStringLiteral("0,00 €"));
+
+    nouvelle.show();
+    for (F f : {F::Poids, F::TarifNormal, F::TarifEcopli, F::TarifCEE})
+        QVERIFY(nouvelle.dialogues().estCharge(f));
 }
 
 // Positions in twips, relative to the client area or to the enclosing frame.

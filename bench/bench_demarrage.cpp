@@ -1,0 +1,104 @@
+// Start-up cost: wall time and peak memory of Ambrelot from process start to
+// its main window shown, activated (the four settings files read) and painted
+// once, against a bare Qt window of the same size that is painted once. The
+// two programs run alternately, so that a busy moment of the machine weighs
+// on both. The platform is the one QT_QPA_PLATFORM names.
+
+#include "bench/mesure.h"
+#include "bench/reglages.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace {
+
+struct Mesure
+{
+    double ns;
+    double cpuNs; // user and system time: steadier than the wall time on a busy machine
+    double kio;   // peak resident memory
+};
+
+Mesure lancer(const QByteArray &programme, const QByteArray &argument = {})
+{
+    QElapsedTimer chrono;
+    chrono.start();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // The platform's notices would drown the figures; a failure still
+        // shows in the exit status.
+        const int nul = open("/dev/null", O_WRONLY);
+        if (nul >= 0)
+            dup2(nul, STDERR_FILENO);
+        if (argument.isEmpty())
+            execl(programme.constData(), programme.constData(), static_cast<char *>(nullptr));
+        else
+            execl(programme.constData(), programme.constData(), argument.constData(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int etat = 0;
+    rusage usage{};
+    wait4(pid, &etat, 0, &usage);
+    const double ns = double(chrono.nsecsElapsed());
+    if (!WIFEXITED(etat) || WEXITSTATUS(etat) != 0) {
+        std::fprintf(stderr, "%s a échoué (état %d)\n", programme.constData(), etat);
+        std::exit(1);
+    }
+    const auto enNs = [](const timeval &t) { return double(t.tv_sec) * 1e9 + double(t.tv_usec) * 1e3; };
+    return {ns, enNs(usage.ru_utime) + enNs(usage.ru_stime), double(usage.ru_maxrss)};
+}
+
+double mediane(std::vector<double> v)
+{
+    std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication app(argc, argv);
+    const QString dossier = QCoreApplication::applicationDirPath();
+    const QByteArray nue = (dossier + QStringLiteral("/fenetre_nue")).toLocal8Bit();
+    const QByteArray ambrelot = (dossier + QStringLiteral("/demarrage_ambrelot")).toLocal8Bit();
+    const int tours = argc > 1 ? std::atoi(argv[1]) : 30;
+
+    QTemporaryDir reglages;
+    if (!reglages.isValid() || !ecrireReglagesParDefaut(FichiersIni(reglages.path())))
+        return 1;
+    const QByteArray chemin = reglages.path().toLocal8Bit();
+
+    std::vector<double> tNue, tAmb, cNue, cAmb, mNue, mAmb;
+    // The first runs fill the disk cache.
+    lancer(nue);
+    lancer(ambrelot, chemin);
+    for (int i = 0; i < tours; ++i) {
+        const Mesure a = lancer(nue);
+        const Mesure b = lancer(ambrelot, chemin);
+        tNue.push_back(a.ns);
+        cNue.push_back(a.cpuNs);
+        mNue.push_back(a.kio);
+        tAmb.push_back(b.ns);
+        cAmb.push_back(b.cpuNs);
+        mAmb.push_back(b.kio);
+    }
+    std::printf("Plate-forme %s, %d lancements de chaque programme, médianes\n",
+                qgetenv("QT_QPA_PLATFORM").constData(), tours);
+    afficherRatio("Référence : fenêtre nue, temps réel", mediane(tNue), mediane(tNue));
+    afficherRatio("Ambrelot, temps réel", mediane(tAmb), mediane(tNue));
+    afficherRatio("Référence : fenêtre nue, temps processeur", mediane(cNue), mediane(cNue));
+    afficherRatio("Ambrelot, temps processeur", mediane(cAmb), mediane(cNue));
+    afficherKio("Référence : fenêtre nue, mémoire maximale", mediane(mNue), mediane(mNue));
+    afficherKio("Ambrelot, mémoire maximale", mediane(mAmb), mediane(mNue));
+    return 0;
+}

@@ -1,0 +1,47 @@
+#include "main_window/demarrage.h"
+
+#include "main_window/form1.h"
+#include "main_window/instanceunique.h"
+#include "main_window/traductions.h"
+#include "settings/fichiersini.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+
+namespace {
+
+// The desktop's style, without the icon of the menu bar's overflow button:
+// that button never shows in the fixed-size main window, and reading its
+// picture makes Qt load every image format plugin at start-up (a tenth of the
+// start-up work and a megabyte of memory).
+class StyleAmbrelot : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap icone, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (icone == SP_ToolBarHorizontalExtensionButton)
+            return {};
+        return QProxyStyle::standardIcon(icone, option, widget);
+    }
+};
+
+} // namespace
+
+int demarrer(QApplication &app, const FichiersIni &fichiers, const std::function<void(QWidget &)> &fenetreMontree)
+{
+    // A second copy leaves quietly before anything shows.
+    const InstanceUnique instance;
+    if (!instance.estSeule())
+        return 0;
+
+    installerTraductionsQt(app);
+    // Lets the desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ambrelot"));
+    QApplication::setStyle(new StyleAmbrelot);
+    Form1 form1(fichiers);
+    // Showing runs the first activation before it returns.
+    form1.show();
+    if (fenetreMontree)
+        fenetreMontree(form1);
+    return app.exec();
+}
