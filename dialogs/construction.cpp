@@ -8,6 +8,32 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+
+// A frame takes its style sheet only when it first shows. A style sheet on a
+// widget makes Qt re-polish the frame and every child through the style sheet
+// style, most of the cost of loading a dialog; a dialog loaded hidden, only
+// for its fields, is never painted and needs none of it.
+class CadreDialogue : public QGroupBox
+{
+public:
+    CadreDialogue(const QString &legende, QWidget *parent) : QGroupBox(legende, parent) {}
+
+    QString styleDiffere;
+
+protected:
+    void showEvent(QShowEvent *evenement) override
+    {
+        if (!styleDiffere.isEmpty()) {
+            setStyleSheet(styleDiffere);
+            styleDiffere.clear();
+        }
+        QGroupBox::showEvent(evenement);
+    }
+};
+
+} // namespace
+
 void preparerFenetre(QDialog *fenetre, const QString &nom, int largeurTwips, int hauteurTwips,
                      bool dansLaBarreDesTaches)
 {
@@ -23,11 +49,11 @@ void preparerFenetre(QDialog *fenetre, const QString &nom, int largeurTwips, int
 QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legende,
                       const QRect &geometrie)
 {
-    auto *cadre = new QGroupBox(legende, parent);
+    auto *cadre = new CadreDialogue(legende, parent);
     cadre->setObjectName(nom);
     cadre->setGeometry(geometrie);
     cadre->setFont(policeSansSerif(8.25, true));
-    cadre->setStyleSheet(styleCadre(nom, Couleurs::Bleu));
+    cadre->styleDiffere = styleCadre(nom, Couleurs::Bleu);
     return cadre;
 }
 
