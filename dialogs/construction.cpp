@@ -5,8 +5,12 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -31,6 +35,32 @@ protected:
         QGroupBox::showEvent(evenement);
     }
 };
+
+// Caption widths are layout data only, the same at every load of a dialog in
+// this process: each caption is measured once for each face, resolution and
+// scale it is drawn at. Measuring text was a tenth of loading a dialog.
+int largeurLegende(const QLabel *label, const QString &texte, const QFont &police)
+{
+    struct Contexte
+    {
+        QFont police;
+        int dpi;
+        qreal echelle;
+        QHash<QString, int> largeurs;
+    };
+    static std::vector<Contexte> contextes;
+    const int dpi = label->logicalDpiY();
+    const qreal echelle = label->devicePixelRatioF();
+    auto contexte = std::find_if(contextes.begin(), contextes.end(), [&](const Contexte &c) {
+        return c.dpi == dpi && c.echelle == echelle && c.police == police;
+    });
+    if (contexte == contextes.end())
+        contexte = contextes.insert(contextes.end(), Contexte{police, dpi, echelle, {}});
+    auto largeur = contexte->largeurs.constFind(texte);
+    if (largeur == contexte->largeurs.constEnd())
+        largeur = contexte->largeurs.insert(texte, label->fontMetrics().horizontalAdvance(texte));
+    return *largeur;
+}
 
 } // namespace
 
@@ -67,7 +97,7 @@ QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The stand-in face runs a pixel or two wider than the design's on some
     // captions; a transparent label may grow rather than cut its last letter.
-    const int largeurTexte = label->fontMetrics().horizontalAdvance(texte);
+    const int largeurTexte = largeurLegende(label, texte, police);
     if (largeurTexte > geometrie.width())
         label->resize(largeurTexte, geometrie.height());
     return label;
