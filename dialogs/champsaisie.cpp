@@ -9,11 +9,17 @@ ChampSaisie::ChampSaisie(int limiteFrappe, QWidget *parent)
     connect(this, &QLineEdit::textEdited, this, &ChampSaisie::ajusterLimite);
 }
 
+// Every setMaxLength sets the text again, as costly as setText itself: the
+// limit changes only when it must, raised before the text so as not to cut
+// it, lowered after it once the text fits.
 void ChampSaisie::definirTexte(const QString &texte)
 {
-    if (m_limiteFrappe > 0)
-        setMaxLength(std::max(m_limiteFrappe, int(texte.size())));
+    const int limite = m_limiteFrappe > 0 ? std::max(m_limiteFrappe, int(texte.size())) : maxLength();
+    if (limite > maxLength())
+        setMaxLength(limite);
     setText(texte);
+    if (limite < maxLength())
+        setMaxLength(limite);
 }
 
 // After each edit the limit shrinks back towards the typing limit, never

@@ -87,13 +87,19 @@ QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legend
     return cadre;
 }
 
+void poserPolice(QWidget *controle, const QFont &police)
+{
+    if (controle->font() != police)
+        controle->setFont(police);
+}
+
 QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
                    const QRect &geometrie, const QFont &police)
 {
     auto *label = new QLabel(texte, parent);
     label->setObjectName(nom);
     label->setGeometry(geometrie);
-    label->setFont(police);
+    poserPolice(label, police);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The stand-in face runs a pixel or two wider than the design's on some
     // captions; a transparent label may grow rather than cut its last letter.

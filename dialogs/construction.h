@@ -22,6 +22,10 @@ void preparerFenetre(QDialog *fenetre, const QString &nom, int largeurTwips, int
 QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legende,
                       const QRect &geometrie);
 
+// Sets the font unless the control inherits that very font from its parent:
+// an explicit font costs a font change event, in a field a new text layout.
+void poserPolice(QWidget *controle, const QFont &police);
+
 QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
                    const QRect &geometrie, const QFont &police);
 

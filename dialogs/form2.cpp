@@ -88,9 +88,9 @@ Form2::Form2(const FichiersIni &fichiers, QWidget *parent)
         auto *champ = new ChampPoids(cadre);
         champ->setObjectName(QStringLiteral("Text%1").arg(n));
         champ->setGeometry(twips(Cadres[entree.groupe].gaucheChamps, haut, 735, 285));
-        champ->setFont(policeSansSerif(n <= 4 ? 9.75 : 8.25, true));
+        poserPolice(champ, policeSansSerif(n <= 4 ? 9.75 : 8.25, true));
         champ->setAlignment(Qt::AlignCenter);
-        champ->definirTexte(entree.defaut);
+        // Its text comes from charger(), below.
         champ->setAccessibleName(entree.legende);
         m_champs[n - 1] = champ;
     }

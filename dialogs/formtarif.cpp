@@ -171,11 +171,11 @@ FormTarif::FormTarif(ServiceExpedition service, const FichiersIni &fichiers, QWi
         auto *champ = new ChampSaisie(c.tranche > 0 ? LimiteFrappe : 0, cadre);
         champ->setObjectName(QString::fromLatin1(c.nom));
         champ->setGeometry(c.geometrie);
-        champ->setFont(police);
+        poserPolice(champ, police);
         champ->setAlignment(m.alignement);
         champ->setAccessibleName(label->text());
+        // Prices and the reserve value get their text from charger(), below.
         if (c.tranche > 0) {
-            champ->definirTexte(grille.Tranches.at(c.tranche - 1).PrixDefaut);
             m_prix[c.tranche - 1] = champ;
         } else if (c.tranche == Symbole) {
             champ->definirTexte(SymboleMonetaire::Defaut);
@@ -184,7 +184,6 @@ FormTarif::FormTarif(ServiceExpedition service, const FichiersIni &fichiers, QWi
             m_symbole = champ;
         } else {
             // The reserve value is carried from load to save, never seen.
-            champ->definirTexte(QStringLiteral(">>"));
             champ->hide();
             label->hide();
             m_reserve = champ;
