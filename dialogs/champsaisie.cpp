@@ -24,8 +24,10 @@ void ChampSaisie::definirTexte(const QString &texte)
 
 // After each edit the limit shrinks back towards the typing limit, never
 // below the text's length (lowering maxLength under it would cut the text).
+// Setting an unchanged limit would set the text again and lose the undo history.
 void ChampSaisie::ajusterLimite()
 {
-    if (m_limiteFrappe > 0)
-        setMaxLength(std::max(m_limiteFrappe, int(text().size())));
+    const int limite = std::max(m_limiteFrappe, int(text().size()));
+    if (m_limiteFrappe > 0 && limite != maxLength())
+        setMaxLength(limite);
 }
