@@ -1,5 +1,6 @@
 #include "main_window/calculs.h"
 #include "settings/catalogueelements.h"
+#include "settings/miseajour.h"
 
 #include <QTest>
 
@@ -45,6 +46,8 @@ private slots:
     void prix_data();
     void prix();
     void prixSansSymboleNiPrix();
+    void tampon_data();
+    void tampon();
 };
 
 void TestCalculs::nombre_data()
@@ -270,6 +273,22 @@ void TestCalculs::prixSansSymboleNiPrix()
     QCOMPARE(affranchissement(Decimal4::depuisTexte(u"30"), g, "€").texte,
              QStringLiteral("1.10 €"));
     QCOMPARE(affranchissement(Decimal4(), g, {}).texte, QStringLiteral("0,00 "));
+}
+
+// The update stamp, from one reading of the clock.
+void TestCalculs::tampon_data()
+{
+    QTest::addColumn<QDateTime>("instant");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("matin") << QDateTime(QDate(2026, 12, 5), QTime(10, 38, 59)) << "05/12/2026 à 10:38";
+    QTest::newRow("minuit") << QDateTime(QDate(2027, 1, 1), QTime(0, 0)) << "01/01/2027 à 00:00";
+}
+
+void TestCalculs::tampon()
+{
+    QFETCH(QDateTime, instant);
+    QFETCH(QString, attendu);
+    QCOMPARE(MiseAJour::texte(instant), attendu);
 }
 
 QTEST_GUILESS_MAIN(TestCalculs)

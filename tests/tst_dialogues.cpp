@@ -5,9 +5,7 @@
 // Expected texts are spelt as plain UTF-8 literals.
 #undef QT_NO_CAST_FROM_ASCII
 
-#include "outilsdialogues.h"
-
-#include "main_window/apparence.h"
+#include "outils.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -15,9 +13,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 
-#include <sys/resource.h>
 #include <unistd.h>
-#include <csignal>
 
 namespace {
 
@@ -163,24 +159,6 @@ void chargerCache(Dialogues &d, Fenetre fenetre)
     }
 }
 
-// Lets the process write files of `octets` bytes at most, until destroyed.
-class LimiteTailleFichier
-{
-public:
-    explicit LimiteTailleFichier(rlim_t octets)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_avant);
-        rlimit limite = m_avant;
-        limite.rlim_cur = octets;
-        setrlimit(RLIMIT_FSIZE, &limite);
-    }
-    ~LimiteTailleFichier() { setrlimit(RLIMIT_FSIZE, &m_avant); }
-
-private:
-    rlimit m_avant{};
-};
-
 } // namespace
 
 class TestDialogues : public QObject
@@ -188,8 +166,8 @@ class TestDialogues : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Bip::remplacer([this] { ++m_bips; }); m_bips = 0; }
-    void cleanup() { Bip::remplacer({}); }
+    void init() { m_bips = std::make_unique<Bips>(); }
+    void cleanup() { m_bips.reset(); }
 
     void sansFichier_data() { ajouterLignesParDialogue(); }
     void sansFichier()
@@ -382,7 +360,7 @@ private slots:
             cliquer(d, QStringLiteral("Command2"));
         });
         QCOMPARE(tape, QStringLiteral("12,45678"));
-        QCOMPARE(m_bips, 0);
+        QCOMPARE(m_bips->nombre, 0);
     }
 
     // A value longer than 8 characters from the file can be shortened but
@@ -456,7 +434,7 @@ private slots:
             cliquer(d, QStringLiteral("Command2"));
         });
         QCOMPARE(vu, attendu);
-        QCOMPARE(m_bips, bips);
+        QCOMPARE(m_bips->nombre, bips);
         QVERIFY(toujoursOuvert);
     }
 
@@ -479,7 +457,9 @@ private slots:
                     << i << QString::fromUtf8(panne) << QString::fromUtf8(raison);
         }
         QTest::addRow("Form3, symbole hors Windows-1252")
-            << 1 << QStringLiteral("symbole hors Windows-1252") << QStringLiteral("« ₹ »");
+            << 1 << QStringLiteral("symbole ₹") << QStringLiteral("« ₹ »");
+        QTest::addRow("Form3, symbole de 10 000 caractères collés")
+            << 1 << QStringLiteral("symbole ") + QString(10000, u'$') << QStringLiteral("254");
     }
     void enregistrementImpossible()
     {
@@ -492,7 +472,7 @@ private slots:
         Banc banc;
         const QString dossier = QDir::toNativeSeparators(banc.dossier.path());
         if (panne.startsWith(u"dossier à"))
-            QVERIFY(QDir(banc.dossier.path()).mkdir(nomFichier(c.fichier)));
+            QVERIFY(QDir().mkdir(banc.chemin(c.fichier)));
         else if (!panne.contains(u"disparu"))
             banc.ecrireFichier(c.fichier, retouche(c).contenu);
         const QByteArray avant = banc.octets(c.fichier);
@@ -505,7 +485,9 @@ private slots:
             premier->selectAll();
             QTest::keyClicks(premier, QStringLiteral("4,25"));
             if (panne.startsWith(u"symbole")) {
-                champ(d, QStringLiteral("Text8"))->setText(QStringLiteral("₹"));
+                champ(d, QStringLiteral("Text8"))->selectAll();
+                QApplication::clipboard()->setText(panne.mid(8));
+                champ(d, QStringLiteral("Text8"))->paste();
             }
             messages.attendre();
             // The dialog is loaded: what happens to the folder now is what
@@ -515,7 +497,7 @@ private slots:
             if (panne.contains(u"disparu"))
                 banc.dossier.remove();
             {
-                std::optional<LimiteTailleFichier> limite;
+                std::optional<LimiteDeTaille> limite;
                 if (panne.startsWith(u"fichier"))
                     limite.emplace(16);
                 cliquer(d, QStringLiteral("Command1"));
@@ -530,7 +512,7 @@ private slots:
         QCOMPARE(garde, QStringLiteral("4,25"));
         QCOMPARE(messages.lus.size(), 1);
         // The message names the file, the folder and the cause.
-        for (const QString &attendu : {nomFichier(c.fichier), dossier, raison})
+        for (const QString &attendu : {QFileInfo(banc.chemin(c.fichier)).fileName(), dossier, raison})
             QVERIFY2(messages.lus.first().contains(attendu), qPrintable(messages.lus.first()));
         QVERIFY(messages.lus.first().contains(QStringLiteral("pas été enregistrés")));
         QCOMPARE(banc.octets(c.fichier), avant);
@@ -598,7 +580,7 @@ private slots:
     }
 
 private:
-    int m_bips = 0;
+    std::unique_ptr<Bips> m_bips;
 };
 
 QTEST_MAIN(TestDialogues)

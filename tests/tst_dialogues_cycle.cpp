@@ -4,7 +4,7 @@
 // Expected texts are spelt as plain UTF-8 literals.
 #undef QT_NO_CAST_FROM_ASCII
 
-#include "outilsdialogues.h"
+#include "outils.h"
 
 #include <QGroupBox>
 #include <QLabel>
