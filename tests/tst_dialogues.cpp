@@ -1,6 +1,7 @@
-// The four settings dialogs as a user and the files see them: what they
-// load, what "Défaut", "Annuler" and the save button leave in the file, what
-// typing they refuse, and a save that cannot be written.
+// The four settings dialogs and the About box as a user and the files see
+// them: when they load and unload, what they show, what "Défaut", "Annuler"
+// and the save button leave in the file, what typing they refuse, and a save
+// that cannot be written.
 
 // Expected texts are spelt as plain UTF-8 literals.
 #undef QT_NO_CAST_FROM_ASCII
@@ -9,10 +10,11 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
-#include <QSignalSpy>
 
+#include <sys/inotify.h>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +33,8 @@ struct Cas
     QString prefixeLegende;
     QStringList champsPrix;  // the editable fields, in the order the file stores them
     QString premierEnregistrement;  // "&Défaut" then save on no file, stamp as "#"
+    QString section, cle;           // one value of the file, and how the main window reads it
+    std::function<QString(Dialogues &)> lire;
 };
 
 QString lignes(const QStringList &l)
@@ -61,24 +65,31 @@ const QList<Cas> &cas()
                  "[RembSecSoc]", "RSS=4,4", "[DecImp]", "DI=9", "[Disquete]", "3P=19",
                  "5P=15,7", "[CDROMS]", "CDRomNue=15", "EtuiCarton=22,2",
                  "BoitierPlastique=92,1", "[Photo]", "100MM=3,6", "130MM=6", "[Date]",
-                 "MiseAJour=#"})},
+                 "MiseAJour=#"}),
+         "Env229", "Envellope229", [](Dialogues &d) { return d.poids(4); }},
         {Fenetre::TarifNormal, QStringLiteral("Form3"), FichierIni::TarifNormal,
          QStringLiteral("Tarification Normale: (Mise à jour le "),
          {"Text1", "Text2", "Text3", "Text9", "Text4", "Text5", "Text6", "Text7"},
          lignes({"[Tarification]", "TarifN20Gr=0,66", "TarifN50Gr=1,10", "TarifN100Gr=1,65",
                  "TarifN250Gr=2,65", "TarifN500Gr=3,55", "TarifN1000Gr=4,65",
                  "TarifN2000Gr=6,00", "TarifN3000Gr=7,00", "[Symbole Monétaire]",
-                 "Symbole Monétaire Employé=€", "[Date]", "MiseAJour=#"})},
+                 "Symbole Monétaire Employé=€", "[Date]", "MiseAJour=#"}),
+         "Tarification", "TarifN3000Gr",
+         [](Dialogues &d) { return d.prix(ServiceExpedition::TarifNormal, 8); }},
         {Fenetre::TarifEcopli, QStringLiteral("Form4"), FichierIni::TarifEcopli,
          QStringLiteral("Tarif Lent (Ecopli): (Mise à jour le "), textes("Text", 1, 4),
          lignes({"[TarificationEcopli]", "TarifE20Gr=0,59", "TarifE50Gr=0,87",
-                 "TarifE100Gr=1,20", "TarifE250Gr=2,10", "[Date]", "MiseAJour=#"})},
+                 "TarifE100Gr=1,20", "TarifE250Gr=2,10", "[Date]", "MiseAJour=#"}),
+         "TarificationEcopli", "TarifE20Gr",
+         [](Dialogues &d) { return d.prix(ServiceExpedition::TarifEcopli, 1); }},
         {Fenetre::TarifCEE, QStringLiteral("Form5"), FichierIni::TarifCEE,
          QStringLiteral("Tarification CEE: (Mise à jour le "), textes("Text", 1, 7),
          lignes({"[Tarification]", "TarifCEE20Gr=0,83", "TarifCEE50Gr=1,38",
                  "TarifCEE100Gr=1,85", "TarifCEE250Gr=4,15", "TarifCEE500Gr=6,15",
                  "TarifCEE1000Gr=8,80", "TarifCEE1500Gr=12,65", "TarifCEE2000Gr=", "[Date]",
-                 "MiseAJour=#"})},
+                 "MiseAJour=#"}),
+         "Tarification", "TarifCEE1500Gr",
+         [](Dialogues &d) { return d.prix(ServiceExpedition::TarifCEE, 7); }},
     };
     return tous;
 }
@@ -138,26 +149,42 @@ FichierRetouche retouche(const Cas &c)
             {commentaire, "Note=à garder"}};
 }
 
-// Loads the dialog hidden, by reading one of its fields as the main window does.
-void chargerCache(Dialogues &d, Fenetre fenetre)
+void poser(const Banc &banc, const Cas &c, const QString &valeur)
 {
-    switch (fenetre) {
-    case Fenetre::Poids:
-        d.poids(1);
-        break;
-    case Fenetre::TarifNormal:
-        d.prix(ServiceExpedition::TarifNormal, 1);
-        break;
-    case Fenetre::TarifEcopli:
-        d.prix(ServiceExpedition::TarifEcopli, 1);
-        break;
-    case Fenetre::TarifCEE:
-        d.prix(ServiceExpedition::TarifCEE, 1);
-        break;
-    case Fenetre::APropos:
-        break;
-    }
+    banc.ecrireFichier(c.fichier, "[" + c.section + "]\r\n" + c.cle + "=" + valeur + "\r\n");
 }
+
+// The names of the files opened in a directory, in order, one per run of
+// opens of the same file.
+class OuverturesFichiers
+{
+public:
+    explicit OuverturesFichiers(const QString &dossier)
+        : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        inotify_add_watch(m_fd, QFile::encodeName(dossier).constData(), IN_OPEN);
+    }
+    ~OuverturesFichiers() { ::close(m_fd); }
+
+    QStringList lues()
+    {
+        QStringList noms;
+        alignas(inotify_event) char tampon[8192];
+        for (ssize_t n; (n = ::read(m_fd, tampon, sizeof tampon)) > 0;) {
+            for (char *p = tampon; p < tampon + n;) {
+                const auto *e = reinterpret_cast<const inotify_event *>(p);
+                const QString nom = QString::fromLocal8Bit(e->name);
+                if (noms.isEmpty() || noms.last() != nom)
+                    noms << nom;
+                p += sizeof(inotify_event) + e->len;
+            }
+        }
+        return noms;
+    }
+
+private:
+    int m_fd;
+};
 
 } // namespace
 
@@ -302,19 +329,20 @@ private slots:
 
     void symboleDesAutresTarifs_data()
     {
-        QTest::addColumn<Fenetre>("fenetre");
+        QTest::addColumn<int>("indice");
         QTest::addColumn<QString>("nomChamp");
-        QTest::newRow("Form4") << Fenetre::TarifEcopli << QStringLiteral("Text5");
-        QTest::newRow("Form5") << Fenetre::TarifCEE << QStringLiteral("Text9");
+        QTest::newRow("Form4") << 2 << QStringLiteral("Text5");
+        QTest::newRow("Form5") << 3 << QStringLiteral("Text9");
     }
     void symboleDesAutresTarifs()
     {
-        QFETCH(Fenetre, fenetre);
+        QFETCH(int, indice);
         QFETCH(QString, nomChamp);
+        const Fenetre fenetre = cas().at(indice).fenetre;
         Banc banc;
         banc.ecrireFichier(FichierIni::TarifNormal, lignes({"[Symbole Monétaire]",
                                                              "Symbole Monétaire Employé=$"}));
-        chargerCache(banc.dialogues, fenetre);
+        cas().at(indice).lire(banc.dialogues);
         // Saved in France Rapide while the dialog waits hidden: shown at once.
         banc.ecrireFichier(FichierIni::TarifNormal, lignes({"[Symbole Monétaire]",
                                                              "Symbole Monétaire Employé=£"}));
@@ -577,6 +605,175 @@ private slots:
             d->reject();
         });
         QVERIFY2(coupees.isEmpty(), qPrintable(coupees.join(QStringLiteral(", "))));
+    }
+
+
+    void lectureChargeCache_data() { ajouterLignesParDialogue(); }
+    void lectureChargeCache()
+    {
+        QFETCH(int, indice);
+        const Cas &c = cas().at(indice);
+        Banc banc;
+        poser(banc, c, "3,5");
+        QCOMPARE(c.lire(banc.dialogues), QStringLiteral("3,5"));
+        QDialog *d = banc.dialogue(c.nom);
+        QVERIFY(d);
+        QVERIFY(!d->isVisible());
+        for (const Cas &autre : cas())
+            QCOMPARE(banc.dialogues.estCharge(autre.fenetre), autre.nom == c.nom);
+    }
+
+    // An activation reads the dialogs in this order; each file is read once,
+    // when its dialog loads, and a loaded dialog reads nothing more.
+    void ordreDesLectures()
+    {
+        Banc banc;
+        for (const Cas &c : cas())
+            poser(banc, c, "1");
+        OuverturesFichiers ouvertures(banc.dossier.path());
+        for (int fois = 0; fois < 2; ++fois) {
+            Dialogues &d = banc.dialogues;
+            for (int n = 1; n <= 25; ++n)
+                d.poids(n);
+            for (int t = 1; t <= 8; ++t)
+                d.prix(ServiceExpedition::TarifNormal, t);
+            d.symbole();
+            for (int t = 1; t <= 4; ++t)
+                d.prix(ServiceExpedition::TarifEcopli, t);
+            for (int t = 1; t <= 7; ++t)
+                d.prix(ServiceExpedition::TarifCEE, t);
+            d.valeurReserve();
+            QCOMPARE(d.poids(26), QStringLiteral("0"));
+            const QStringList attendu = fois == 0
+                ? QStringList{"PoidsElements.ini", "TarifNormal.ini", "TarifEcopli.ini",
+                              "TarifCEE.ini"}
+                : QStringList{};
+            QCOMPARE(ouvertures.lues(), attendu);
+        }
+    }
+
+    void chaqueFermetureDecharge_data()
+    {
+        QTest::addColumn<int>("indice");
+        QTest::addColumn<QString>("fermeture");
+        for (int i = 0; i < cas().size(); ++i) {
+            for (const char *f : {"Command1", "Command2", "Échap", "croix"})
+                QTest::addRow("%s, %s", qPrintable(cas().at(i).nom), f) << i << QString::fromUtf8(f);
+        }
+    }
+    void chaqueFermetureDecharge()
+    {
+        QFETCH(int, indice);
+        QFETCH(QString, fermeture);
+        const Cas &c = cas().at(indice);
+        Banc banc;
+        poser(banc, c, "1");
+        QCOMPARE(c.lire(banc.dialogues), QStringLiteral("1"));
+
+        afficherPuis(banc.dialogues, c.fenetre, [&](QDialog *d) {
+            if (fermeture.startsWith(u"Command"))
+                cliquer(d, fermeture);
+            else if (fermeture == u"Échap")
+                QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
+            else
+                d->close();
+        });
+        QVERIFY(!banc.dialogues.estCharge(c.fenetre));
+        QVERIFY(!banc.dialogue(c.nom));
+
+        // The next read loads it again from its file.
+        poser(banc, c, "2");
+        QCOMPARE(c.lire(banc.dialogues), QStringLiteral("2"));
+        QVERIFY(banc.dialogue(c.nom));
+        QVERIFY(!banc.dialogue(c.nom)->isVisible());
+    }
+
+    // A dialog already loaded is shown as it stands: its file is not read again.
+    void afficherSansRecharger()
+    {
+        Banc banc;
+        const Cas &c = cas().at(0);
+        poser(banc, c, "1");
+        c.lire(banc.dialogues);
+        poser(banc, c, "2");
+        QString vu;
+        afficherPuis(banc.dialogues, c.fenetre, [&](QDialog *d) {
+            vu = champ(d, "Text4")->text();
+            champ(d, "Text4")->setText("9");
+            cliquer(d, "Command2");
+        });
+        QCOMPARE(vu, QStringLiteral("1"));
+        QCOMPARE(c.lire(banc.dialogues), QStringLiteral("2"));
+    }
+
+    void centreSurLaFenetrePrincipale_data()
+    {
+        QTest::addColumn<Fenetre>("fenetre");
+        QTest::newRow("Form2") << Fenetre::Poids;
+        QTest::newRow("Form3") << Fenetre::TarifNormal;
+        QTest::newRow("Form4") << Fenetre::TarifEcopli;
+        QTest::newRow("Form5") << Fenetre::TarifCEE;
+        QTest::newRow("Form6") << Fenetre::APropos;
+    }
+    void centreSurLaFenetrePrincipale()
+    {
+        QFETCH(Fenetre, fenetre);
+        Banc banc;
+        // Within the offscreen screen (800 x 600), where nothing pushes the dialog aside.
+        banc.principale.setGeometry(40, 30, 700, 500);
+        QPoint centre;
+        afficherPuis(banc.dialogues, fenetre, [&](QDialog *d) {
+            centre = d->geometry().center();
+            d->reject();
+        });
+        const QPoint ecart = centre - banc.principale.geometry().center();
+        QVERIFY2(ecart.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("écart %1, %2").arg(ecart.x()).arg(ecart.y())));
+    }
+
+    void aProposSeFermeAuClic_data()
+    {
+        QTest::addColumn<QString>("surface");
+        QTest::newRow("marge de la fenêtre") << "Form6";
+        QTest::newRow("cadre") << "Frame1";
+        QTest::newRow("titre") << "Label2";
+        QTest::newRow("version") << "Label3";
+        QTest::newRow("notice") << "Label4";
+        QTest::newRow("relief hors du titre") << "Label1";
+    }
+    void aProposSeFermeAuClic()
+    {
+        QFETCH(QString, surface);
+        Banc banc;
+        for (int fois = 0; fois < 2; ++fois) {
+            QString legende, version, notice;
+            bool ferme = false;
+            afficherPuis(banc.dialogues, Fenetre::APropos, [&](QDialog *d) {
+                legende = d->windowTitle();
+                version = d->findChild<QLabel *>("Label3")->text();
+                notice = d->findChild<QLabel *>("Label4")->text();
+                QPoint point;
+                if (surface == u"Form6") {
+                    point = QPoint(d->width() - 3, d->height() / 2);
+                } else if (surface == u"Frame1") {
+                    point = d->findChild<QGroupBox *>("Frame1")->geometry().topLeft() + QPoint(6, 60);
+                } else {
+                    QLabel *l = d->findChild<QLabel *>(surface);
+                    // Label1 shows only along the title's lower right edge.
+                    const QPoint local = surface == u"Label1" ? QPoint(l->width() - 1, l->height() - 1)
+                                                              : l->rect().center();
+                    point = l->mapTo(d, local);
+                }
+                QTest::mouseClick(d->windowHandle(), Qt::LeftButton, {}, point);
+                ferme = !d->isVisible();
+            });
+            QVERIFY(ferme);
+            QVERIFY(!banc.dialogues.estCharge(Fenetre::APropos));
+            QVERIFY(!banc.dialogue("Form6"));
+            QCOMPARE(legende, QStringLiteral("A Propos de l'Application"));
+            QCOMPARE(version, QStringLiteral("Version 3.0.0"));
+            QVERIFY(!notice.isEmpty());
+        }
     }
 
 private:
