@@ -13,7 +13,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 
 #include <memory>
@@ -64,6 +66,12 @@ private slots:
     void horloge_data();
     void horloge();
 
+    void fichiersHostiles_data();
+    void fichiersHostiles();
+    void saisiesHostiles_data();
+    void saisiesHostiles();
+    void centMilleClics();
+
 private:
     template<typename T = QWidget>
     T *controle(const QString &nom) const
@@ -90,6 +98,8 @@ private:
 };
 
 namespace {
+
+using Alteration = std::function<QByteArray(const QByteArray &)>;
 
 QColor couleurTexte(const QWidget *w)
 {
@@ -740,6 +750,98 @@ void TestForm1::horloge()
     QFETCH(QDateTime, instant);
     QFETCH(QString, legende);
     QCOMPARE(legendeHorloge(instant), legende);
+}
+
+// Bad settings files, bad input: the program starts, shows what it can and
+// never crashes or hangs. What saving does to such files is in
+// tst_fichiershostiles.
+void TestForm1::fichiersHostiles_data()
+{
+    QTest::addColumn<Alteration>("alteration");
+    QTest::addColumn<bool>("lisible");
+
+    QTest::newRow("bruit binaire") << Alteration([](const QByteArray &) {
+        QRandomGenerator hasard(7);
+        QByteArray octets(65536, Qt::Uninitialized);
+        for (char &c : octets)
+            c = char(hasard.bounded(256));
+        return octets;
+    }) << false;
+    QTest::newRow("fins CR seules")
+        << Alteration([](const QByteArray &o) { return QByteArray(o).replace("\r\n", "\r"); }) << true;
+    QTest::newRow("50 Mo") << Alteration([](const QByteArray &o) {
+        return o + QByteArray("[Notes]\r\ncle=une valeur quelconque\r\n").repeated(50 << 20 >> 5);
+    }) << true;
+}
+
+void TestForm1::fichiersHostiles()
+{
+    QFETCH(Alteration, alteration);
+    QFETCH(bool, lisible);
+    m_form.reset();
+    // The weights file takes the blow; except in the 50 MB case, the others too.
+    const FichiersIni fichiers(m_dossier->path());
+    for (FichierIni f : TousLesFichiers) {
+        if (f == FichierIni::PoidsElements || QByteArray(QTest::currentDataTag()) != "50 Mo")
+            QVERIFY(ecrireOctets(fichiers.chemin(f), alteration(lireOctets(fichiers.chemin(f)))));
+    }
+    m_form = std::make_unique<Form1>(fichiers);
+    m_form->show();
+    taper(compte(1), "3");
+    QCOMPARE(texte("Label3"), lisible ? "9,6" : "0");
+    QCOMPARE(texte("Label5"), lisible ? "0,66 €" : "0,00 ");
+}
+
+void TestForm1::saisiesHostiles_data()
+{
+    QTest::addColumn<int>("ligne");
+    QTest::addColumn<QString>("colle");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("prix");
+
+    QTest::newRow("dix mille chiffres") << 1 << QString(10000, u'1') << "355,2" << "3,55 €";
+    QTest::newRow("dix mille grammes") << 26 << QString(10000, u'9') << "999999" << ">>";
+    QTest::newRow("caractères de contrôle") << 1 << "\x01\x02\x1b" << "0" << "0,00 €";
+    QTest::newRow("droite à gauche") << 1 << "\u202e12" << "0" << "0,00 €";
+    QTest::newRow("hébreu") << 1 << "שלום" << "0" << "0,00 €";
+    QTest::newRow("point") << 26 << "1.5" << "0" << "0,00 €";
+}
+
+// Only the context menu pastes: what it pastes goes in unfiltered and weighs
+// what it says, or nothing.
+void TestForm1::saisiesHostiles()
+{
+    QFETCH(int, ligne);
+    QFETCH(QString, colle);
+    QFETCH(QString, total);
+    QFETCH(QString, prix);
+    QApplication::clipboard()->setText(colle);
+    compte(ligne)->paste();
+    QCOMPARE(texte("Label3"), total);
+    QCOMPARE(texte("Label5"), prix);
+    QCOMPARE(m_bips->nombre, prix == ">>" ? 1 : 0);
+
+    // A click on the caption then counts from what the box holds, or empties
+    // a box that holds no number.
+    QTest::mouseClick(controle(ligne == 1 ? "Label6" : "Label28"), Qt::RightButton);
+    if (total == "0")
+        QCOMPARE(compte(ligne)->text(), QString());
+}
+
+void TestForm1::centMilleClics()
+{
+    QWidget *legende = controle("Label6");
+    const QPointF centre = QRectF(legende->rect()).center();
+    for (int i = 0; i < 100000; ++i) {
+        QMouseEvent relache(QEvent::MouseButtonRelease, centre, legende->mapToGlobal(centre),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(legende, &relache);
+    }
+    QCOMPARE(compte(1)->text(), "100000");
+    QCOMPARE(texte("Label3"), "320000");
+    QCOMPARE(texte("Label5"), ">>");
+    // 937 envelopes weigh 2998,4 g; from the 938th on, every count beeps.
+    QCOMPARE(m_bips->nombre, 100000 - 937);
 }
 
 QTEST_MAIN(TestForm1)
