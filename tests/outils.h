@@ -14,7 +14,9 @@
 #include <QStringEncoder>
 
 #include <csignal>
+#include <sys/inotify.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 inline QByteArray lireOctets(const QString &chemin)
 {
@@ -67,6 +69,38 @@ private:
     rlimit m_ancienne{};
     void (*m_signal)(int) = nullptr;
     bool m_ok = false;
+};
+
+// The names of the files opened in a directory, in order, one per run of
+// opens of the same file.
+class OuverturesFichiers
+{
+public:
+    explicit OuverturesFichiers(const QString &dossier)
+        : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        inotify_add_watch(m_fd, QFile::encodeName(dossier).constData(), IN_OPEN);
+    }
+    ~OuverturesFichiers() { ::close(m_fd); }
+
+    QStringList lues()
+    {
+        QStringList noms;
+        alignas(inotify_event) char tampon[8192];
+        for (ssize_t n; (n = ::read(m_fd, tampon, sizeof tampon)) > 0;) {
+            for (char *p = tampon; p < tampon + n;) {
+                const auto *e = reinterpret_cast<const inotify_event *>(p);
+                const QString nom = QString::fromLocal8Bit(e->name);
+                if (noms.isEmpty() || noms.last() != nom)
+                    noms << nom;
+                p += sizeof(inotify_event) + e->len;
+            }
+        }
+        return noms;
+    }
+
+private:
+    int m_fd;
 };
 
 // Two complete sets of settings, told apart by every value: whatever an

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QRegularExpression>
 
-#include <sys/inotify.h>
 #include <unistd.h>
 
 namespace {
@@ -153,38 +152,6 @@ void poser(const Banc &banc, const Cas &c, const QString &valeur)
 {
     banc.ecrireFichier(c.fichier, "[" + c.section + "]\r\n" + c.cle + "=" + valeur + "\r\n");
 }
-
-// The names of the files opened in a directory, in order, one per run of
-// opens of the same file.
-class OuverturesFichiers
-{
-public:
-    explicit OuverturesFichiers(const QString &dossier)
-        : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
-    {
-        inotify_add_watch(m_fd, QFile::encodeName(dossier).constData(), IN_OPEN);
-    }
-    ~OuverturesFichiers() { ::close(m_fd); }
-
-    QStringList lues()
-    {
-        QStringList noms;
-        alignas(inotify_event) char tampon[8192];
-        for (ssize_t n; (n = ::read(m_fd, tampon, sizeof tampon)) > 0;) {
-            for (char *p = tampon; p < tampon + n;) {
-                const auto *e = reinterpret_cast<const inotify_event *>(p);
-                const QString nom = QString::fromLocal8Bit(e->name);
-                if (noms.isEmpty() || noms.last() != nom)
-                    noms << nom;
-                p += sizeof(inotify_event) + e->len;
-            }
-        }
-        return noms;
-    }
-
-private:
-    int m_fd;
-};
 
 } // namespace
 
@@ -621,35 +588,6 @@ private slots:
         QVERIFY(!d->isVisible());
         for (const Cas &autre : cas())
             QCOMPARE(banc.dialogues.estCharge(autre.fenetre), autre.nom == c.nom);
-    }
-
-    // An activation reads the dialogs in this order; each file is read once,
-    // when its dialog loads, and a loaded dialog reads nothing more.
-    void ordreDesLectures()
-    {
-        Banc banc;
-        for (const Cas &c : cas())
-            poser(banc, c, "1");
-        OuverturesFichiers ouvertures(banc.dossier.path());
-        for (int fois = 0; fois < 2; ++fois) {
-            Dialogues &d = banc.dialogues;
-            for (int n = 1; n <= 25; ++n)
-                d.poids(n);
-            for (int t = 1; t <= 8; ++t)
-                d.prix(ServiceExpedition::TarifNormal, t);
-            d.symbole();
-            for (int t = 1; t <= 4; ++t)
-                d.prix(ServiceExpedition::TarifEcopli, t);
-            for (int t = 1; t <= 7; ++t)
-                d.prix(ServiceExpedition::TarifCEE, t);
-            d.valeurReserve();
-            QCOMPARE(d.poids(26), QStringLiteral("0"));
-            const QStringList attendu = fois == 0
-                ? QStringList{"PoidsElements.ini", "TarifNormal.ini", "TarifEcopli.ini",
-                              "TarifCEE.ini"}
-                : QStringList{};
-            QCOMPARE(ouvertures.lues(), attendu);
-        }
     }
 
     void chaqueFermetureDecharge_data()

@@ -111,6 +111,8 @@ void TestFichiersIni::ecriture_data()
     QTest::newRow("section ajoutée après une ligne sans fin")
         << QByteArray("[s]\r\nx=1") << "t" << "k" << "v"
         << QByteArray("[s]\r\nx=1\r\n[t]\r\nk=v\r\n");
+    QTest::newRow("section ajoutée après un CR final")
+        << QByteArray("[s]\rk=1\r") << "t" << "k" << "v" << QByteArray("[s]\rk=1\r[t]\r\nk=v\r\n");
     QTest::newRow("clé ajoutée après un CR final")
         << QByteArray("[s]\rk=1\r[t]\r") << "t" << "k" << "2"
         << QByteArray("[s]\rk=1\r[t]\rk=2\r\n");

@@ -147,16 +147,22 @@ void TestForm1::cleanup()
 }
 
 // Creating the window reads no settings file; showing it loads the four
-// settings dialogs, hidden, which read their files.
+// settings dialogs, hidden, which read their files in this order. A later
+// activation reads only the symbol, straight from its file.
 void TestForm1::premiereActivation()
 {
-    using F = Dialogues::Fenetre;
+    OuverturesFichiers ouvertures(m_dossier->path());
     Form1 nouvelle{FichiersIni(m_dossier->path())};
-    for (F f : {F::Poids, F::TarifNormal, F::TarifEcopli, F::TarifCEE})
-        QVERIFY(!nouvelle.dialogues().estCharge(f));
+    QCOMPARE(ouvertures.lues(), QStringList());
     nouvelle.show();
-    for (F f : {F::Poids, F::TarifNormal, F::TarifEcopli, F::TarifCEE})
-        QVERIFY(nouvelle.dialogues().estCharge(f));
+    QVERIFY(QTest::qWaitForWindowActive(&nouvelle));
+    QCOMPARE(ouvertures.lues(),
+             QStringList({"PoidsElements.ini", "TarifNormal.ini", "TarifEcopli.ini", "TarifCEE.ini"}));
+    connect(&nouvelle.dialogues(), &Dialogues::affiche, this, [] {
+        dansLeProchainDialogue([](QDialog *d) { d->close(); });
+    });
+    nouvelle.findChild<QAction *>("MnuAPropos")->trigger();
+    QCOMPARE(ouvertures.lues(), QStringList{"TarifNormal.ini"});
 }
 
 // Positions in twips, relative to the client area or to the enclosing frame.
