@@ -3,7 +3,7 @@
 // it is killed. Says "pret" once it is about to start and "fait" after each
 // series of saves, so that the test can aim its kills.
 
-#include "sauvegardes.h"
+#include "outils.h"
 
 #include <QCoreApplication>
 

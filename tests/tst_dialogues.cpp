@@ -1,23 +1,20 @@
-// The four settings dialogs as a user and the files see them: what they
-// load, what "Défaut", "Annuler" and the save button leave in the file, what
-// typing they refuse, and a save that cannot be written.
+// The four settings dialogs and the About box as a user and the files see
+// them: when they load and unload, what they show, what "Défaut", "Annuler"
+// and the save button leave in the file, what typing they refuse, and a save
+// that cannot be written.
 
 // Expected texts are spelt as plain UTF-8 literals.
 #undef QT_NO_CAST_FROM_ASCII
 
-#include "outilsdialogues.h"
-
-#include "main_window/apparence.h"
+#include "outils.h"
 
 #include <QClipboard>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
-#include <QSignalSpy>
 
-#include <sys/resource.h>
 #include <unistd.h>
-#include <csignal>
 
 namespace {
 
@@ -35,6 +32,8 @@ struct Cas
     QString prefixeLegende;
     QStringList champsPrix;  // the editable fields, in the order the file stores them
     QString premierEnregistrement;  // "&Défaut" then save on no file, stamp as "#"
+    QString section, cle;           // one value of the file, and how the main window reads it
+    std::function<QString(Dialogues &)> lire;
 };
 
 QString lignes(const QStringList &l)
@@ -65,24 +64,31 @@ const QList<Cas> &cas()
                  "[RembSecSoc]", "RSS=4,4", "[DecImp]", "DI=9", "[Disquete]", "3P=19",
                  "5P=15,7", "[CDROMS]", "CDRomNue=15", "EtuiCarton=22,2",
                  "BoitierPlastique=92,1", "[Photo]", "100MM=3,6", "130MM=6", "[Date]",
-                 "MiseAJour=#"})},
+                 "MiseAJour=#"}),
+         "Env229", "Envellope229", [](Dialogues &d) { return d.poids(4); }},
         {Fenetre::TarifNormal, QStringLiteral("Form3"), FichierIni::TarifNormal,
          QStringLiteral("Tarification Normale: (Mise à jour le "),
          {"Text1", "Text2", "Text3", "Text9", "Text4", "Text5", "Text6", "Text7"},
          lignes({"[Tarification]", "TarifN20Gr=0,66", "TarifN50Gr=1,10", "TarifN100Gr=1,65",
                  "TarifN250Gr=2,65", "TarifN500Gr=3,55", "TarifN1000Gr=4,65",
                  "TarifN2000Gr=6,00", "TarifN3000Gr=7,00", "[Symbole Monétaire]",
-                 "Symbole Monétaire Employé=€", "[Date]", "MiseAJour=#"})},
+                 "Symbole Monétaire Employé=€", "[Date]", "MiseAJour=#"}),
+         "Tarification", "TarifN3000Gr",
+         [](Dialogues &d) { return d.prix(ServiceExpedition::TarifNormal, 8); }},
         {Fenetre::TarifEcopli, QStringLiteral("Form4"), FichierIni::TarifEcopli,
          QStringLiteral("Tarif Lent (Ecopli): (Mise à jour le "), textes("Text", 1, 4),
          lignes({"[TarificationEcopli]", "TarifE20Gr=0,59", "TarifE50Gr=0,87",
-                 "TarifE100Gr=1,20", "TarifE250Gr=2,10", "[Date]", "MiseAJour=#"})},
+                 "TarifE100Gr=1,20", "TarifE250Gr=2,10", "[Date]", "MiseAJour=#"}),
+         "TarificationEcopli", "TarifE20Gr",
+         [](Dialogues &d) { return d.prix(ServiceExpedition::TarifEcopli, 1); }},
         {Fenetre::TarifCEE, QStringLiteral("Form5"), FichierIni::TarifCEE,
          QStringLiteral("Tarification CEE: (Mise à jour le "), textes("Text", 1, 7),
          lignes({"[Tarification]", "TarifCEE20Gr=0,83", "TarifCEE50Gr=1,38",
                  "TarifCEE100Gr=1,85", "TarifCEE250Gr=4,15", "TarifCEE500Gr=6,15",
                  "TarifCEE1000Gr=8,80", "TarifCEE1500Gr=12,65", "TarifCEE2000Gr=", "[Date]",
-                 "MiseAJour=#"})},
+                 "MiseAJour=#"}),
+         "Tarification", "TarifCEE1500Gr",
+         [](Dialogues &d) { return d.prix(ServiceExpedition::TarifCEE, 7); }},
     };
     return tous;
 }
@@ -142,44 +148,10 @@ FichierRetouche retouche(const Cas &c)
             {commentaire, "Note=à garder"}};
 }
 
-// Loads the dialog hidden, by reading one of its fields as the main window does.
-void chargerCache(Dialogues &d, Fenetre fenetre)
+void poser(const Banc &banc, const Cas &c, const QString &valeur)
 {
-    switch (fenetre) {
-    case Fenetre::Poids:
-        d.poids(1);
-        break;
-    case Fenetre::TarifNormal:
-        d.prix(ServiceExpedition::TarifNormal, 1);
-        break;
-    case Fenetre::TarifEcopli:
-        d.prix(ServiceExpedition::TarifEcopli, 1);
-        break;
-    case Fenetre::TarifCEE:
-        d.prix(ServiceExpedition::TarifCEE, 1);
-        break;
-    case Fenetre::APropos:
-        break;
-    }
+    banc.ecrireFichier(c.fichier, "[" + c.section + "]\r\n" + c.cle + "=" + valeur + "\r\n");
 }
-
-// Lets the process write files of `octets` bytes at most, until destroyed.
-class LimiteTailleFichier
-{
-public:
-    explicit LimiteTailleFichier(rlim_t octets)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_avant);
-        rlimit limite = m_avant;
-        limite.rlim_cur = octets;
-        setrlimit(RLIMIT_FSIZE, &limite);
-    }
-    ~LimiteTailleFichier() { setrlimit(RLIMIT_FSIZE, &m_avant); }
-
-private:
-    rlimit m_avant{};
-};
 
 } // namespace
 
@@ -188,8 +160,8 @@ class TestDialogues : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { Bip::remplacer([this] { ++m_bips; }); m_bips = 0; }
-    void cleanup() { Bip::remplacer({}); }
+    void init() { m_bips = std::make_unique<Bips>(); }
+    void cleanup() { m_bips.reset(); }
 
     void sansFichier_data() { ajouterLignesParDialogue(); }
     void sansFichier()
@@ -324,19 +296,20 @@ private slots:
 
     void symboleDesAutresTarifs_data()
     {
-        QTest::addColumn<Fenetre>("fenetre");
+        QTest::addColumn<int>("indice");
         QTest::addColumn<QString>("nomChamp");
-        QTest::newRow("Form4") << Fenetre::TarifEcopli << QStringLiteral("Text5");
-        QTest::newRow("Form5") << Fenetre::TarifCEE << QStringLiteral("Text9");
+        QTest::newRow("Form4") << 2 << QStringLiteral("Text5");
+        QTest::newRow("Form5") << 3 << QStringLiteral("Text9");
     }
     void symboleDesAutresTarifs()
     {
-        QFETCH(Fenetre, fenetre);
+        QFETCH(int, indice);
         QFETCH(QString, nomChamp);
+        const Fenetre fenetre = cas().at(indice).fenetre;
         Banc banc;
         banc.ecrireFichier(FichierIni::TarifNormal, lignes({"[Symbole Monétaire]",
                                                              "Symbole Monétaire Employé=$"}));
-        chargerCache(banc.dialogues, fenetre);
+        cas().at(indice).lire(banc.dialogues);
         // Saved in France Rapide while the dialog waits hidden: shown at once.
         banc.ecrireFichier(FichierIni::TarifNormal, lignes({"[Symbole Monétaire]",
                                                              "Symbole Monétaire Employé=£"}));
@@ -382,7 +355,7 @@ private slots:
             cliquer(d, QStringLiteral("Command2"));
         });
         QCOMPARE(tape, QStringLiteral("12,45678"));
-        QCOMPARE(m_bips, 0);
+        QCOMPARE(m_bips->nombre, 0);
     }
 
     // A value longer than 8 characters from the file can be shortened but
@@ -456,7 +429,7 @@ private slots:
             cliquer(d, QStringLiteral("Command2"));
         });
         QCOMPARE(vu, attendu);
-        QCOMPARE(m_bips, bips);
+        QCOMPARE(m_bips->nombre, bips);
         QVERIFY(toujoursOuvert);
     }
 
@@ -479,7 +452,9 @@ private slots:
                     << i << QString::fromUtf8(panne) << QString::fromUtf8(raison);
         }
         QTest::addRow("Form3, symbole hors Windows-1252")
-            << 1 << QStringLiteral("symbole hors Windows-1252") << QStringLiteral("« ₹ »");
+            << 1 << QStringLiteral("symbole ₹") << QStringLiteral("« ₹ »");
+        QTest::addRow("Form3, symbole de 10 000 caractères collés")
+            << 1 << QStringLiteral("symbole ") + QString(10000, u'$') << QStringLiteral("254");
     }
     void enregistrementImpossible()
     {
@@ -492,7 +467,7 @@ private slots:
         Banc banc;
         const QString dossier = QDir::toNativeSeparators(banc.dossier.path());
         if (panne.startsWith(u"dossier à"))
-            QVERIFY(QDir(banc.dossier.path()).mkdir(nomFichier(c.fichier)));
+            QVERIFY(QDir().mkdir(banc.chemin(c.fichier)));
         else if (!panne.contains(u"disparu"))
             banc.ecrireFichier(c.fichier, retouche(c).contenu);
         const QByteArray avant = banc.octets(c.fichier);
@@ -505,7 +480,9 @@ private slots:
             premier->selectAll();
             QTest::keyClicks(premier, QStringLiteral("4,25"));
             if (panne.startsWith(u"symbole")) {
-                champ(d, QStringLiteral("Text8"))->setText(QStringLiteral("₹"));
+                champ(d, QStringLiteral("Text8"))->selectAll();
+                QApplication::clipboard()->setText(panne.mid(8));
+                champ(d, QStringLiteral("Text8"))->paste();
             }
             messages.attendre();
             // The dialog is loaded: what happens to the folder now is what
@@ -515,7 +492,7 @@ private slots:
             if (panne.contains(u"disparu"))
                 banc.dossier.remove();
             {
-                std::optional<LimiteTailleFichier> limite;
+                std::optional<LimiteDeTaille> limite;
                 if (panne.startsWith(u"fichier"))
                     limite.emplace(16);
                 cliquer(d, QStringLiteral("Command1"));
@@ -530,7 +507,7 @@ private slots:
         QCOMPARE(garde, QStringLiteral("4,25"));
         QCOMPARE(messages.lus.size(), 1);
         // The message names the file, the folder and the cause.
-        for (const QString &attendu : {nomFichier(c.fichier), dossier, raison})
+        for (const QString &attendu : {QFileInfo(banc.chemin(c.fichier)).fileName(), dossier, raison})
             QVERIFY2(messages.lus.first().contains(attendu), qPrintable(messages.lus.first()));
         QVERIFY(messages.lus.first().contains(QStringLiteral("pas été enregistrés")));
         QCOMPARE(banc.octets(c.fichier), avant);
@@ -597,8 +574,148 @@ private slots:
         QVERIFY2(coupees.isEmpty(), qPrintable(coupees.join(QStringLiteral(", "))));
     }
 
+
+    void lectureChargeCache_data() { ajouterLignesParDialogue(); }
+    void lectureChargeCache()
+    {
+        QFETCH(int, indice);
+        const Cas &c = cas().at(indice);
+        Banc banc;
+        poser(banc, c, "3,5");
+        QCOMPARE(c.lire(banc.dialogues), QStringLiteral("3,5"));
+        QDialog *d = banc.dialogue(c.nom);
+        QVERIFY(d);
+        QVERIFY(!d->isVisible());
+        for (const Cas &autre : cas())
+            QCOMPARE(banc.dialogues.estCharge(autre.fenetre), autre.nom == c.nom);
+    }
+
+    void chaqueFermetureDecharge_data()
+    {
+        QTest::addColumn<int>("indice");
+        QTest::addColumn<QString>("fermeture");
+        for (int i = 0; i < cas().size(); ++i) {
+            for (const char *f : {"Command1", "Command2", "Échap", "croix"})
+                QTest::addRow("%s, %s", qPrintable(cas().at(i).nom), f) << i << QString::fromUtf8(f);
+        }
+    }
+    void chaqueFermetureDecharge()
+    {
+        QFETCH(int, indice);
+        QFETCH(QString, fermeture);
+        const Cas &c = cas().at(indice);
+        Banc banc;
+        poser(banc, c, "1");
+        QCOMPARE(c.lire(banc.dialogues), QStringLiteral("1"));
+
+        afficherPuis(banc.dialogues, c.fenetre, [&](QDialog *d) {
+            if (fermeture.startsWith(u"Command"))
+                cliquer(d, fermeture);
+            else if (fermeture == u"Échap")
+                QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
+            else
+                d->close();
+        });
+        QVERIFY(!banc.dialogues.estCharge(c.fenetre));
+        QVERIFY(!banc.dialogue(c.nom));
+
+        // The next read loads it again from its file.
+        poser(banc, c, "2");
+        QCOMPARE(c.lire(banc.dialogues), QStringLiteral("2"));
+        QVERIFY(banc.dialogue(c.nom));
+        QVERIFY(!banc.dialogue(c.nom)->isVisible());
+    }
+
+    // A dialog already loaded is shown as it stands: its file is not read again.
+    void afficherSansRecharger()
+    {
+        Banc banc;
+        const Cas &c = cas().at(0);
+        poser(banc, c, "1");
+        c.lire(banc.dialogues);
+        poser(banc, c, "2");
+        QString vu;
+        afficherPuis(banc.dialogues, c.fenetre, [&](QDialog *d) {
+            vu = champ(d, "Text4")->text();
+            champ(d, "Text4")->setText("9");
+            cliquer(d, "Command2");
+        });
+        QCOMPARE(vu, QStringLiteral("1"));
+        QCOMPARE(c.lire(banc.dialogues), QStringLiteral("2"));
+    }
+
+    void centreSurLaFenetrePrincipale_data()
+    {
+        QTest::addColumn<Fenetre>("fenetre");
+        QTest::newRow("Form2") << Fenetre::Poids;
+        QTest::newRow("Form3") << Fenetre::TarifNormal;
+        QTest::newRow("Form4") << Fenetre::TarifEcopli;
+        QTest::newRow("Form5") << Fenetre::TarifCEE;
+        QTest::newRow("Form6") << Fenetre::APropos;
+    }
+    void centreSurLaFenetrePrincipale()
+    {
+        QFETCH(Fenetre, fenetre);
+        Banc banc;
+        // Within the offscreen screen (800 x 600), where nothing pushes the dialog aside.
+        banc.principale.setGeometry(40, 30, 700, 500);
+        QPoint centre;
+        afficherPuis(banc.dialogues, fenetre, [&](QDialog *d) {
+            centre = d->geometry().center();
+            d->reject();
+        });
+        const QPoint ecart = centre - banc.principale.geometry().center();
+        QVERIFY2(ecart.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("écart %1, %2").arg(ecart.x()).arg(ecart.y())));
+    }
+
+    void aProposSeFermeAuClic_data()
+    {
+        QTest::addColumn<QString>("surface");
+        QTest::newRow("marge de la fenêtre") << "Form6";
+        QTest::newRow("cadre") << "Frame1";
+        QTest::newRow("titre") << "Label2";
+        QTest::newRow("version") << "Label3";
+        QTest::newRow("notice") << "Label4";
+        QTest::newRow("relief hors du titre") << "Label1";
+    }
+    void aProposSeFermeAuClic()
+    {
+        QFETCH(QString, surface);
+        Banc banc;
+        for (int fois = 0; fois < 2; ++fois) {
+            QString legende, version, notice;
+            bool ferme = false;
+            afficherPuis(banc.dialogues, Fenetre::APropos, [&](QDialog *d) {
+                legende = d->windowTitle();
+                version = d->findChild<QLabel *>("Label3")->text();
+                notice = d->findChild<QLabel *>("Label4")->text();
+                QPoint point;
+                if (surface == u"Form6") {
+                    point = QPoint(d->width() - 3, d->height() / 2);
+                } else if (surface == u"Frame1") {
+                    point = d->findChild<QGroupBox *>("Frame1")->geometry().topLeft() + QPoint(6, 60);
+                } else {
+                    QLabel *l = d->findChild<QLabel *>(surface);
+                    // Label1 shows only along the title's lower right edge.
+                    const QPoint local = surface == u"Label1" ? QPoint(l->width() - 1, l->height() - 1)
+                                                              : l->rect().center();
+                    point = l->mapTo(d, local);
+                }
+                QTest::mouseClick(d->windowHandle(), Qt::LeftButton, {}, point);
+                ferme = !d->isVisible();
+            });
+            QVERIFY(ferme);
+            QVERIFY(!banc.dialogues.estCharge(Fenetre::APropos));
+            QVERIFY(!banc.dialogue("Form6"));
+            QCOMPARE(legende, QStringLiteral("A Propos de l'Application"));
+            QCOMPARE(version, QStringLiteral("Version 3.0.0"));
+            QVERIFY(!notice.isEmpty());
+        }
+    }
+
 private:
-    int m_bips = 0;
+    std::unique_ptr<Bips> m_bips;
 };
 
 QTEST_MAIN(TestDialogues)

@@ -3,7 +3,7 @@
 // all. Reading shows what it can and never crashes or hangs; saving replaces
 // only the keys it writes.
 
-#include "sauvegardes.h"
+#include "outils.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,18 +14,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray lireOctets(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool ecrireOctets(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(octets) == octets.size();
-}
 
 // A file's lines with their line ends (CRLF, LF or CR alone).
 QList<QByteArrayView> lignes(QByteArrayView octets)
@@ -95,9 +83,6 @@ QByteArray bruit(qsizetype taille, quint32 graine)
 }
 
 const QByteArray Marque = "\r\n[Date]\r\nMiseAJour=marque\r\n";
-
-constexpr FichierIni TousLesFichiers[] = {FichierIni::PoidsElements, FichierIni::TarifNormal,
-                                          FichierIni::TarifEcopli, FichierIni::TarifCEE};
 
 } // namespace
 

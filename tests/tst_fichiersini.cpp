@@ -1,37 +1,11 @@
-#include "settings/fichiersini.h"
+// The text format of the settings files, rule by rule. Failed writes are in
+// tst_pannes, files no program wrote in tst_fichiershostiles.
+
+#include "outils.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QStringEncoder>
 #include <QTest>
-
-#include <csignal>
-#include <sys/resource.h>
-
-namespace {
-
-QByteArray lireOctets(const QString &chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void ecrireOctets(const QString &chemin, const QByteArray &octets)
-{
-    QFile f(chemin);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(octets), octets.size());
-}
-
-// Encodes a test text in the files' code page.
-QByteArray cp1252(const QString &texte)
-{
-    QStringEncoder e("windows-1252");
-    return e.encode(texte);
-}
-
-} // namespace
 
 class TestFichiersIni : public QObject
 {
@@ -50,8 +24,6 @@ private slots:
     void fichiersAbsentsEtCreation();
     void memeSectionDansDeuxFichiers();
     void lotAppliqueDansLOrdre();
-    void ecritureEchoueSurUnDossier();
-    void ecritureEchoueSurLimiteDeTaille();
 };
 
 void TestFichiersIni::lecture_data()
@@ -139,6 +111,8 @@ void TestFichiersIni::ecriture_data()
     QTest::newRow("section ajoutée après une ligne sans fin")
         << QByteArray("[s]\r\nx=1") << "t" << "k" << "v"
         << QByteArray("[s]\r\nx=1\r\n[t]\r\nk=v\r\n");
+    QTest::newRow("section ajoutée après un CR final")
+        << QByteArray("[s]\rk=1\r") << "t" << "k" << "v" << QByteArray("[s]\rk=1\r[t]\r\nk=v\r\n");
     QTest::newRow("clé ajoutée après un CR final")
         << QByteArray("[s]\rk=1\r[t]\r") << "t" << "k" << "2"
         << QByteArray("[s]\rk=1\r[t]\rk=2\r\n");
@@ -244,7 +218,7 @@ void TestFichiersIni::touteLaPageDeCode()
             tous += char(octet);
     }
     const QByteArray avant = "[s]\r\nv=" + tous + "\r\n" + tous + "\r\n[t]\r\nk=1\r\n";
-    ecrireOctets(fichiers.chemin(FichierIni::TarifCEE), avant);
+    QVERIFY(ecrireOctets(fichiers.chemin(FichierIni::TarifCEE), avant));
 
     // Every byte reads as one character and comes back as the same byte.
     const QString lu = fichiers.LireTarifCEE(u"s", u"v");
@@ -294,44 +268,6 @@ void TestFichiersIni::lotAppliqueDansLOrdre()
                             {{"b", "x", "1"}, {"a", "y", "2"}, {"b", "z", "3"}, {"b", "x", "4"}}));
     QCOMPARE(lireOctets(fichiers.chemin(FichierIni::TarifEcopli)),
              QByteArray("[b]\r\nx=4\r\nz=3\r\n[a]\r\ny=2\r\n"));
-}
-
-void TestFichiersIni::ecritureEchoueSurUnDossier()
-{
-    QTemporaryDir dir;
-    const FichiersIni fichiers(dir.path());
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("TarifNormal.ini")));
-    const ResultatEcriture r = fichiers.EcrireTarifNormal("s", "k", "v");
-    QVERIFY(!r.ok);
-    QVERIFY2(r.raison.contains(QStringLiteral("TarifNormal.ini"))
-                 && r.raison.contains(QStringLiteral("dossier")),
-             qPrintable(r.raison));
-    QVERIFY(QFileInfo(fichiers.chemin(FichierIni::TarifNormal)).isDir());
-    QCOMPARE(fichiers.LireTarifNormal(u"s", u"k"), QString());
-}
-
-void TestFichiersIni::ecritureEchoueSurLimiteDeTaille()
-{
-    QTemporaryDir dir;
-    const FichiersIni fichiers(dir.path());
-    const QByteArray avant = "[s]\r\nk=ancien\r\n" + QByteArray(3000, ';') + "\r\n";
-    ecrireOctets(fichiers.chemin(FichierIni::TarifNormal), avant);
-
-    // A file-size limit stops even root; without SIGXFSZ ignored it would kill us.
-    const auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit ancienne{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &ancienne), 0);
-    rlimit limite = ancienne;
-    limite.rlim_cur = 1024;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-    const ResultatEcriture r = fichiers.EcrireTarifNormal("s", "k", "nouveau");
-    setrlimit(RLIMIT_FSIZE, &ancienne);
-    std::signal(SIGXFSZ, ancienSignal);
-
-    QVERIFY(!r.ok);
-    QVERIFY2(r.raison.contains(QStringLiteral("taille")), qPrintable(r.raison));
-    QCOMPARE(lireOctets(fichiers.chemin(FichierIni::TarifNormal)), avant);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestFichiersIni)

@@ -24,7 +24,7 @@ private slots:
     void copiesSimultanees();
 
 private:
-    std::unique_ptr<QProcess> demarrer();
+    QProcess &demarrer(bool attendre = true);
     void attendreLeVerrou();
 
     std::unique_ptr<QTemporaryDir> m_dossier;
@@ -52,16 +52,17 @@ void TestInstanceUnique::cleanup()
     m_dossier.reset();
 }
 
-std::unique_ptr<QProcess> TestInstanceUnique::demarrer()
+QProcess &TestInstanceUnique::demarrer(bool attendre)
 {
     auto p = std::make_unique<QProcess>();
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
     environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p->setProcessEnvironment(environnement);
     p->start(m_programme, {});
-    if (!p->waitForStarted())
+    if (attendre && !p->waitForStarted())
         qWarning("the program did not start");
-    return p;
+    m_processus.push_back(std::move(p));
+    return *m_processus.back();
 }
 
 void TestInstanceUnique::attendreLeVerrou()
@@ -72,22 +73,20 @@ void TestInstanceUnique::attendreLeVerrou()
 void TestInstanceUnique::uneSecondeCopieSeTermine_data()
 {
     QTest::addColumn<bool>("premiereOccupee");
-    QTest::newRow("first copy idle") << false;
-    QTest::newRow("first copy busy") << true;
+    QTest::newRow("première copie au repos") << false;
+    QTest::newRow("première copie occupée") << true;
 }
 
 void TestInstanceUnique::uneSecondeCopieSeTermine()
 {
     QFETCH(bool, premiereOccupee);
-    m_processus.push_back(demarrer());
-    QProcess &premiere = *m_processus.back();
+    QProcess &premiere = demarrer();
     attendreLeVerrou();
     // A stopped process answers no event at all, as a busy one.
     if (premiereOccupee)
         QCOMPARE(::kill(pid_t(premiere.processId()), SIGSTOP), 0);
 
-    m_processus.push_back(demarrer());
-    QProcess &seconde = *m_processus.back();
+    QProcess &seconde = demarrer();
     QVERIFY(seconde.waitForFinished(5000));
     QCOMPARE(seconde.exitStatus(), QProcess::NormalExit);
     QCOMPARE(seconde.exitCode(), 0);
@@ -97,15 +96,13 @@ void TestInstanceUnique::uneSecondeCopieSeTermine()
 
 void TestInstanceUnique::unVerrouAbandonneNeBloquePas()
 {
-    m_processus.push_back(demarrer());
-    QProcess &tuee = *m_processus.back();
+    QProcess &tuee = demarrer();
     attendreLeVerrou();
     tuee.kill();
     QVERIFY(tuee.waitForFinished());
     QVERIFY(QFile::exists(InstanceUnique::cheminDuVerrou(m_dossier->path())));
 
-    m_processus.push_back(demarrer());
-    QProcess &suivante = *m_processus.back();
+    QProcess &suivante = demarrer();
     QVERIFY(!suivante.waitForFinished(1500));
     QCOMPARE(suivante.state(), QProcess::Running);
 }
@@ -113,15 +110,8 @@ void TestInstanceUnique::unVerrouAbandonneNeBloquePas()
 void TestInstanceUnique::copiesSimultanees()
 {
     // Started in the same instant, the copies race for the lock: one wins.
-    for (int i = 0; i < 4; ++i) {
-        auto p = std::make_unique<QProcess>();
-        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-        environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        p->setProcessEnvironment(environnement);
-        m_processus.push_back(std::move(p));
-    }
-    for (auto &p : m_processus)
-        p->start(m_programme, {});
+    for (int i = 0; i < 4; ++i)
+        demarrer(false);
     for (auto &p : m_processus)
         QVERIFY(p->waitForStarted());
     attendreLeVerrou();
