@@ -1,17 +1,13 @@
 #pragma once
 
-#include "settings/catalogueelements.h"
-#include "settings/tarifs.h"
+#include "settings/defauts.h"
+
+#include <algorithm>
 
 // The four settings files with the built-in defaults, as a first install
 // leaves them.
 inline bool ecrireReglagesParDefaut(const FichiersIni &fichiers)
 {
-    bool ok = bool(CatalogueElements::enregistrer(fichiers, CatalogueElements::defauts()));
-    for (const ServiceExpedition service : TousLesServices) {
-        GrilleTarif g = Tarifs::grille(service);
-        Tarifs::restaurerDefauts(g);
-        ok = Tarifs::enregistrer(g, fichiers, &SymboleMonetaire::Defaut) && ok;
-    }
-    return ok;
+    const QList<ResultatEcriture> r = ecrireFichiersManquants(fichiers);
+    return r.size() == 4 && std::all_of(r.begin(), r.end(), [](const ResultatEcriture &e) { return e.ok; });
 }

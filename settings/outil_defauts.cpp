@@ -2,11 +2,9 @@
 // leaving alone any file that is already there: a user's settings are never
 // overwritten by a rebuild or a reinstall.
 
-#include "settings/catalogueelements.h"
-#include "settings/tarifs.h"
+#include "settings/defauts.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
@@ -18,18 +16,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const FichiersIni fichiers(QString::fromLocal8Bit(argv[1]));
-    const auto manque = [&](FichierIni f) { return !QFile::exists(fichiers.chemin(f)); };
-
-    QList<ResultatEcriture> resultats;
-    if (manque(FichierIni::PoidsElements))
-        resultats.append(CatalogueElements::enregistrer(fichiers, CatalogueElements::defauts()));
-    for (ServiceExpedition service : TousLesServices) {
-        GrilleTarif grille = Tarifs::grille(service);
-        if (!manque(grille.Fichier))
-            continue;
-        Tarifs::restaurerDefauts(grille);
-        resultats.append(Tarifs::enregistrer(grille, fichiers, &SymboleMonetaire::Defaut));
-    }
+    const QList<ResultatEcriture> resultats = ecrireFichiersManquants(fichiers);
 
     int code = 0;
     for (const ResultatEcriture &r : resultats) {

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "settings/fichiersini.h"
+
+#include <QList>
+
+// Writes, with the built-in defaults, each of the four settings files that
+// the directory lacks; a file already there is never touched. One result per
+// file written, failures included.
+QList<ResultatEcriture> ecrireFichiersManquants(const FichiersIni &fichiers);
