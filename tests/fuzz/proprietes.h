@@ -18,19 +18,17 @@ struct CasEcriture
     QString valeur;
 };
 
-// Separates the parts of a fuzz input: the file, then the section, the key
-// and the value, each after a byte 0x1F and read as UTF-8 (so that texts
-// outside Windows-1252 and line breaks are tried too). An input with fewer
-// than three separators is a file alone, written to with a fixed key.
+// A fuzz input: the file, then the section, the key and the value, each
+// after a byte 0x1F and read as UTF-8. With fewer than three separators, a
+// file alone, written to with a fixed key.
 CasEcriture decouper(QByteArrayView entree);
 
-// A read returns at most 254 characters; a write either succeeds, gives the
-// value back on reading and keeps every other line byte for byte, or is
-// refused with a reason and leaves the bytes as they were.
+// A read gives at most 254 characters; a write either gives the value back
+// on reading, keeps every other line byte for byte and changes nothing when
+// repeated, or is refused with a reason and leaves the bytes as they were.
 QString verifierEcriture(const CasEcriture &cas);
 
-// The French number conversion and the four-place decimal agree, and the
-// decimal's text reads back as the same decimal.
+// The French number conversion, the four-place decimal and the total agree.
 QString verifierNombre(const QString &texte);
 
 } // namespace Proprietes

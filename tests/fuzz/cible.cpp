@@ -1,0 +1,23 @@
+// libFuzzer target over the settings-file format, on bytes without a disk,
+// or, built with AMBRELOT_CIBLE_NOMBRES, over the French numbers and the
+// four-place decimal.
+
+#include "proprietes.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *octets, std::size_t taille)
+{
+    const QByteArrayView entree(reinterpret_cast<const char *>(octets), qsizetype(taille));
+#ifdef AMBRELOT_CIBLE_NOMBRES
+    const QString erreur = Proprietes::verifierNombre(QString::fromUtf8(entree));
+#else
+    const QString erreur = Proprietes::verifierEcriture(Proprietes::decouper(entree));
+#endif
+    if (!erreur.isEmpty()) {
+        std::fprintf(stderr, "Propriété violée : %s\n", erreur.toUtf8().constData());
+        std::abort();
+    }
+    return 0;
+}
