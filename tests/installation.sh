@@ -3,6 +3,7 @@
 # that a reinstall keeps a settings file the user changed.
 set -eu
 build=$1
+attendus=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 echoue() { echo "ÉCHEC : $*" >&2; exit 1; }
@@ -11,8 +12,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 programme="$prefix/lib/ambrelot"
 [ -x "$prefix/bin/ambrelot" ] || echoue "lanceur absent"
 [ -x "$programme/ambrelot" ] || echoue "exécutable absent"
+# The default settings, byte for byte but for the stamp of the build.
 for f in PoidsElements TarifNormal TarifEcopli TarifCEE; do
-    [ -s "$programme/$f.ini" ] || echoue "$f.ini absent"
+    LC_ALL=C sed 's/^MiseAJour=.*\r$/MiseAJour=#\r/' "$programme/$f.ini" | cmp -s - "$attendus/$f.ini" \
+        || echoue "$f.ini absent ou différent des valeurs d'origine"
 done
 bureau="$prefix/share/applications/ambrelot.desktop"
 [ -f "$bureau" ] || echoue "entrée de bureau absente"

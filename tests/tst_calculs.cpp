@@ -1,291 +1,159 @@
+// The computations without a window: French numbers, the four-place decimal,
+// the total of the 26 lines and the price of a weight.
+
 #include "main_window/calculs.h"
 #include "settings/catalogueelements.h"
-#include "settings/miseajour.h"
 
 #include <QTest>
 
 #include <limits>
 
-using Comptes = QList<std::pair<int, QString>>;
-
-namespace {
-
-// A weighing with the built-in unit weights, as after a first activation.
-Pesee peseeParDefaut()
-{
-    Pesee p;
-    for (int n = 1; n <= NombreLignes; ++n)
-        p.setPoidsUnitaire(n, CatalogueElements::entree(n).defaut);
-    return p;
-}
-
-GrilleTarif grilleParDefaut(ServiceExpedition service)
-{
-    GrilleTarif g = Tarifs::grille(service);
-    Tarifs::restaurerDefauts(g);
-    return g;
-}
-
-} // namespace
+using Lignes = QList<std::pair<int, QString>>;
+// Unit weights other than the defaults, counts typed line after line, total.
+struct Total { Lignes poids, comptes; QString total; };
+// A total priced by a grid whose bracket `tranche`, if not 0, holds `prix`.
+struct Prix { ServiceExpedition service; QString poids, symbole; int tranche; QString prix, affiche; };
+Q_DECLARE_METATYPE(Total)
+Q_DECLARE_METATYPE(Prix)
 
 class TestCalculs : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void nombre_data();
-    void nombre();
-    void decimalDepuisTexte_data();
-    void decimalDepuisTexte();
-    void decimalArrondiAuPair();
-    void decimalDebordement();
-    void total_data();
-    void total();
-    void ligneNonNumeriquePeseZero();
-    void totalHorsLimites();
-    void prix_data();
-    void prix();
-    void prixSansSymboleNiPrix();
-    void tampon_data();
-    void tampon();
+    void nombre_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<double>("valeur"); // NaN: not a number
+        const double non = std::numeric_limits<double>::quiet_NaN();
+        const QList<std::pair<const char *, double>> lignes = {
+            {"30", 30}, {"3,2", 3.2}, {"  12,5 \t", 12.5}, {"+7", 7}, {"-1,5", -1.5}, {"5,", 5}, {",5", 0.5}, {"000", 0},
+            {"1,5E3", 1500}, {"25e-1", 2.5}, {"1e-400", 0}, {"", non}, {"   ", non}, {",", non}, {"-", non}, {"3.2", non},
+            {"1,2,3", non}, {"abc", non}, {"1 000", non}, {"1e", non}, {"1e+", non}, {"1e400", non}, {"٣", non}};
+        for (const auto &[texte, valeur] : lignes)
+            QTest::newRow(texte) << QString::fromUtf8(texte) << valeur;
+        QTest::newRow("300 chiffres") << QString(300, u'9') << 1e300;
+        QTest::newRow("400 chiffres") << QString(400, u'9') << non;
+    }
+    void nombre()
+    {
+        QFETCH(QString, texte);
+        QFETCH(double, valeur);
+        const auto n = nombreFrancais(texte);
+        QCOMPARE(n.has_value(), !std::isnan(valeur));
+        QCOMPARE(n.value_or(valeur), valeur);
+    }
+
+    // From text the rounding is decimal and exact, from a product (a double)
+    // it rounds the double's value; ties go to the even neighbour. Beyond the
+    // range there is no decimal, never a wrapped one.
+    void decimal_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("produit");
+        QTest::addColumn<QString>("affiche"); // empty: none
+        for (const auto &[texte, affiche] : QList<std::pair<const char *, const char *>>{
+                 {"1013", "1013"}, {"9,60", "9,6"}, {"0,1235", "0,1235"}, {"0", "0"}, {"-2,5", "-2,5"}, {"0,00005", "0"},
+                 {"0,00015", "0,0002"}, {"0,000051", "0,0001"}, {"-0,00025", "-0,0002"}, {"12,5e2", "1250"}, {"5e-5", "0"},
+                 {"922337203685477,5807", "922337203685477,5807"}, {"-922337203685477,5808", "-922337203685477,5808"},
+                 {"922337203685477,5808", ""}, {"1e20", ""}})
+            QTest::newRow(texte) << QString::fromUtf8(texte) << false << QString::fromUtf8(affiche);
+        for (const auto &[texte, affiche] : QList<std::pair<const char *, const char *>>{
+                 {"0.00125", "0,0012"}, {"0.00135", "0,0014"}, {"-0.00125", "-0,0012"}, {"1e15", ""}, {"-1e15", ""}, {"inf", ""}, {"nan", ""}})
+            QTest::addRow("produit %s", texte) << QString::fromUtf8(texte) << true << QString::fromUtf8(affiche);
+    }
+    void decimal()
+    {
+        QFETCH(QString, texte);
+        QFETCH(bool, produit);
+        QFETCH(QString, affiche);
+        const auto d = produit ? Decimal4::depuisDouble(texte.toDouble()) : Decimal4::depuisTexte(texte);
+        QCOMPARE(d.has_value(), !affiche.isEmpty());
+        QCOMPARE(d.value_or(Decimal4()).texte(), affiche.isEmpty() ? "0" : affiche);
+    }
+
+    void somme()
+    {
+        const auto max = Decimal4::depuisDixMilliemes(std::numeric_limits<std::int64_t>::max());
+        const auto min = Decimal4::depuisDixMilliemes(std::numeric_limits<std::int64_t>::min());
+        QVERIFY(!max.plus(Decimal4::depuisDixMilliemes(1)) && !min.plus(Decimal4::depuisDixMilliemes(-1)));
+        QCOMPARE(max.plus(min)->dixMilliemes(), -1);
+    }
+
+    void total_data()
+    {
+        QTest::addColumn<Total>("t");
+        Lignes toutes;
+        for (int ligne = 1; ligne <= 25; ++ligne)
+            toutes.append({ligne, "1"});
+        toutes.append({26, "0,1235"});
+        QTest::newRow("rien") << Total{{}, {}, "0"};
+        QTest::newRow("3 enveloppes C6") << Total{{}, {{1, "3"}}, "9,6"};
+        QTest::newRow("30 enveloppes C6") << Total{{}, {{1, "30"}}, "96"};
+        QTest::newRow("999 boîtiers de CD") << Total{{}, {{23, "999"}}, "92007,9"};
+        QTest::newRow("grammes en plus") << Total{{}, {{26, "15"}, {3, "1,5"}}, "26,25"};
+        QTest::newRow("virgule des grammes") << Total{{}, {{26, "1,5"}}, "1,5"};
+        QTest::newRow("toutes les lignes") << Total{{}, toutes, "420,6235"};
+        QTest::newRow("zéros, vide, négatif") << Total{{}, {{5, "000"}, {6, ""}, {26, "-5"}}, "0"};
+        // A count or a unit weight that is no number weighs nothing.
+        QTest::newRow("compte collé") << Total{{}, {{1, "3"}, {1, "abc"}, {4, "2"}}, "29,2"};
+        QTest::newRow("poids non numériques") << Total{{{4, "1,2,3"}, {2, ""}, {13, "3.2"}}, {{4, "2"}, {2, "5"}, {13, "1"}, {14, "1"}}, "5"};
+        // Fixed-form unit weights are rounded from their text, not from a double.
+        QTest::newRow("forme fixe arrondie") << Total{{{25, "0,00005"}, {4, "0,33335"}, {13, "0,00004"}}, {{25, "1"}, {4, "3"}, {13, "3"}}, "1,0002"};
+        QTest::newRow("hors de la plage") << Total{{{1, QString(250, u'9')}}, {{1, "999"}}, ">>"};
+        QTest::newRow("au bord de la plage") << Total{{{25, "900000000000000"}}, {{25, "1"}}, "900000000000000"};
+        QTest::newRow("au-delà de la plage") << Total{{{25, "900000000000000"}}, {{25, "999"}}, ">>"};
+    }
+    void total()
+    {
+        QFETCH(Total, t);
+        Pesee p;
+        for (int n = 1; n <= NombreLignes; ++n)
+            p.setPoidsUnitaire(n, CatalogueElements::entree(n).defaut);
+        for (const auto &[ligne, texte] : t.poids)
+            p.setPoidsUnitaire(ligne, texte);
+        std::array<QString, NombreLignes> cases;
+        for (const auto &[ligne, compte] : t.comptes) {
+            p.majLigne(ligne, compte);
+            cases.at(std::size_t(ligne - 1)) = compte;
+        }
+        QCOMPARE(texteTotal(p.total()), t.total);
+        // Every line again from the boxes gives the same.
+        p.recalculer(cases);
+        QCOMPARE(texteTotal(p.total()), t.total);
+    }
+
+    void prix_data()
+    {
+        QTest::addColumn<Prix>("p");
+        const auto fr = ServiceExpedition::TarifNormal, eco = ServiceExpedition::TarifEcopli, ue = ServiceExpedition::TarifCEE;
+        QTest::newRow("rien") << Prix{ue, "0", "€", 0, "", "0,00 €"};
+        QTest::newRow("rien, sans symbole") << Prix{fr, "0", "", 0, "", "0,00 "};
+        QTest::newRow("20 g") << Prix{fr, "20", "€", 0, "", "0,66 €"};
+        QTest::newRow("20,0001 g") << Prix{fr, "20,0001", "€", 0, "", "1,10 €"};
+        QTest::newRow("prix avec un point") << Prix{fr, "30", "$", 2, "1.10", "1.10 $"};
+        QTest::newRow("prix vide, sans symbole") << Prix{fr, "12", "", 1, "", " "};
+        QTest::newRow("3000 g") << Prix{fr, "3000", "€", 0, "", "7,00 €"};
+        QTest::newRow("3000,5 g") << Prix{fr, "3000,5", "€", 0, "", ">>"};
+        QTest::newRow("Ecopli 250 g") << Prix{eco, "250", "€", 0, "", "2,10 €"};
+        QTest::newRow("Ecopli 251 g") << Prix{eco, "251", "€", 0, "", ">>"};
+        QTest::newRow("UE 2000 g") << Prix{ue, "2000", "€", 0, "", "12,65 €"};
+        QTest::newRow("UE 2001 g") << Prix{ue, "2001", "€", 0, "", ">>"};
+        QTest::newRow("hors plage") << Prix{fr, "", "€", 0, "", ">>"};
+    }
+    void prix()
+    {
+        QFETCH(Prix, p);
+        GrilleTarif g = Tarifs::grille(p.service);
+        Tarifs::restaurerDefauts(g);
+        g.ValeurReserve = "99,99";
+        if (p.tranche)
+            g.Tranches[p.tranche - 1].Prix = p.prix;
+        const Affranchissement a = affranchissement(Decimal4::depuisTexte(p.poids), g, p.symbole);
+        QCOMPARE(a.texte, p.affiche);
+        QCOMPARE(a.bip, p.affiche == ">>");
+    }
 };
-
-void TestCalculs::nombre_data()
-{
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<bool>("estNombre");
-    QTest::addColumn<double>("valeur");
-
-    QTest::newRow("entier") << "30" << true << 30.0;
-    QTest::newRow("virgule") << "3,2" << true << 3.2;
-    QTest::newRow("espaces autour") << "  12,5 \t" << true << 12.5;
-    QTest::newRow("plus") << "+7" << true << 7.0;
-    QTest::newRow("moins") << "-1,5" << true << -1.5;
-    QTest::newRow("5,") << "5," << true << 5.0;
-    QTest::newRow(",5") << ",5" << true << 0.5;
-    QTest::newRow("zéros") << "000" << true << 0.0;
-    QTest::newRow("exposant") << "1,5E3" << true << 1500.0;
-    QTest::newRow("exposant négatif") << "25e-1" << true << 2.5;
-    QTest::newRow("300 chiffres") << QString(300, u'9') << true << 1e300;
-    QTest::newRow("infinitésimal") << "1e-400" << true << 0.0;
-    QTest::newRow("vide") << "" << false << 0.0;
-    QTest::newRow("blancs seuls") << "   " << false << 0.0;
-    QTest::newRow("virgule seule") << "," << false << 0.0;
-    QTest::newRow("signe seul") << "-" << false << 0.0;
-    QTest::newRow("point") << "3.2" << false << 0.0;
-    QTest::newRow("deux virgules") << "1,2,3" << false << 0.0;
-    QTest::newRow("lettre") << "abc" << false << 0.0;
-    QTest::newRow("espace au milieu") << "1 000" << false << 0.0;
-    QTest::newRow("exposant sans chiffre") << "1e" << false << 0.0;
-    QTest::newRow("trop grand") << "1e400" << false << 0.0;
-    QTest::newRow("400 chiffres") << QString(400, u'9') << false << 0.0;
-    QTest::newRow("chiffres arabes") << QStringLiteral("٣") << false << 0.0;
-}
-
-void TestCalculs::nombre()
-{
-    QFETCH(QString, texte);
-    QFETCH(bool, estNombre);
-    QFETCH(double, valeur);
-    const auto n = nombreFrancais(texte);
-    QCOMPARE(n.has_value(), estNombre);
-    if (estNombre)
-        QCOMPARE(*n, valeur);
-}
-
-void TestCalculs::decimalDepuisTexte_data()
-{
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<QString>("affiche");
-
-    QTest::newRow("entier") << "1013" << "1013";
-    QTest::newRow("une décimale") << "9,60" << "9,6";
-    QTest::newRow("quatre décimales") << "0,1235" << "0,1235";
-    QTest::newRow("zéro") << "0" << "0";
-    QTest::newRow("négatif") << "-2,5" << "-2,5";
-    QTest::newRow("égalité vers le pair, bas") << "0,00005" << "0";
-    QTest::newRow("égalité vers le pair, haut") << "0,00015" << "0,0002";
-    QTest::newRow("au-dessus de la moitié") << "0,000051" << "0,0001";
-    QTest::newRow("égalité négative") << "-0,00025" << "-0,0002";
-    QTest::newRow("exposant") << "12,5e2" << "1250";
-    QTest::newRow("petit exposant") << "5e-5" << "0";
-    QTest::newRow("plus grand") << "922337203685477,5807" << "922337203685477,5807";
-    QTest::newRow("plus petit") << "-922337203685477,5808" << "-922337203685477,5808";
-}
-
-void TestCalculs::decimalDepuisTexte()
-{
-    QFETCH(QString, texte);
-    QFETCH(QString, affiche);
-    const auto d = Decimal4::depuisTexte(texte);
-    QVERIFY(d);
-    QCOMPARE(d->texte(), affiche);
-}
-
-void TestCalculs::decimalArrondiAuPair()
-{
-    // Products that land exactly on a half ten-thousandth.
-    QCOMPARE(Decimal4::depuisDouble(0.00125)->dixMilliemes(), 12);
-    QCOMPARE(Decimal4::depuisDouble(0.00135)->dixMilliemes(), 14);
-    QCOMPARE(Decimal4::depuisDouble(-0.00125)->dixMilliemes(), -12);
-    QCOMPARE(Decimal4::depuisDouble(3 * 14.6)->texte(), QStringLiteral("43,8"));
-}
-
-void TestCalculs::decimalDebordement()
-{
-    QVERIFY(!Decimal4::depuisTexte(u"922337203685477,5808"));
-    QVERIFY(!Decimal4::depuisTexte(u"1e20"));
-    QVERIFY(!Decimal4::depuisDouble(1e15));
-    QVERIFY(!Decimal4::depuisDouble(std::numeric_limits<double>::infinity()));
-    QVERIFY(!Decimal4::depuisDouble(std::numeric_limits<double>::quiet_NaN()));
-    const auto max = Decimal4::depuisDixMilliemes(std::numeric_limits<std::int64_t>::max());
-    const auto min = Decimal4::depuisDixMilliemes(std::numeric_limits<std::int64_t>::min());
-    QVERIFY(!max.plus(Decimal4::depuisDixMilliemes(1)));
-    QVERIFY(!min.plus(Decimal4::depuisDixMilliemes(-1)));
-    QCOMPARE(max.plus(min)->dixMilliemes(), -1);
-    QCOMPARE(min.texte(), QStringLiteral("-922337203685477,5808"));
-}
-
-void TestCalculs::total_data()
-{
-    QTest::addColumn<Comptes>("comptes");
-    QTest::addColumn<QString>("total");
-
-    QTest::newRow("rien") << Comptes{} << "0";
-    QTest::newRow("3 enveloppes C6") << Comptes{{1, "3"}} << "9,6";
-    QTest::newRow("30 enveloppes C6") << Comptes{{1, "30"}} << "96";
-    QTest::newRow("999 boîtiers de CD") << Comptes{{23, "999"}} << "92007,9";
-    QTest::newRow("15 grammes en plus") << Comptes{{26, "15"}} << "15";
-    QTest::newRow("1,5 gramme en plus") << Comptes{{26, "1,5"}} << "1,5";
-    QTest::newRow("zéros") << Comptes{{5, "000"}, {26, "0"}} << "0";
-    QTest::newRow("boîte vide") << Comptes{{1, ""}} << "0";
-    QTest::newRow("toutes les lignes")
-        << Comptes{{1, "1"},  {2, "1"},  {3, "1"},  {4, "1"},  {5, "1"},  {6, "1"},  {7, "1"},
-                   {8, "1"},  {9, "1"},  {10, "1"}, {11, "1"}, {12, "1"}, {13, "1"}, {14, "1"},
-                   {15, "1"}, {16, "1"}, {17, "1"}, {18, "1"}, {19, "1"}, {20, "1"}, {21, "1"},
-                   {22, "1"}, {23, "1"}, {24, "1"}, {25, "1"}, {26, "0,1235"}}
-        << "420,6235";
-    QTest::newRow("grammes négatifs refusés") << Comptes{{26, "-5"}} << "0";
-}
-
-void TestCalculs::total()
-{
-    QFETCH(Comptes, comptes);
-    QFETCH(QString, total);
-    Pesee p = peseeParDefaut();
-    for (const auto &[ligne, compte] : comptes)
-        p.majLigne(ligne, compte);
-    QCOMPARE(texteTotal(p.total()), total);
-}
-
-void TestCalculs::ligneNonNumeriquePeseZero()
-{
-    Pesee p = peseeParDefaut();
-    p.majLigne(1, u"3");
-    p.majLigne(4, u"2");
-    QCOMPARE(texteTotal(p.total()), QStringLiteral("38,8"));
-
-    // A pasted letter no longer leaves the line at its earlier weight.
-    p.majLigne(1, u"abc");
-    QCOMPARE(texteTotal(p.total()), QStringLiteral("29,2"));
-    QVERIFY(!ligneComptee(u"abc"));
-
-    // Nor does a unit weight that is no number, in either form.
-    p.setPoidsUnitaire(4, QStringLiteral("1,2,3"));
-    p.majLigne(4, u"2");
-    p.setPoidsUnitaire(2, QString());
-    p.majLigne(2, u"5");
-    QCOMPARE(texteTotal(p.total()), QStringLiteral("0"));
-    QVERIFY(ligneComptee(u"5"));
-
-    // recalculer takes the current unit weights for every line.
-    p.setPoidsUnitaire(4, QStringLiteral("10"));
-    std::array<QString, NombreLignes> comptes;
-    comptes[3] = QStringLiteral("2");
-    comptes[25] = QStringLiteral("1,5");
-    p.recalculer(comptes);
-    QCOMPARE(texteTotal(p.total()), QStringLiteral("21,5"));
-}
-
-void TestCalculs::totalHorsLimites()
-{
-    Pesee p = peseeParDefaut();
-    p.setPoidsUnitaire(1, QString(250, u'9'));
-    p.majLigne(1, u"999");
-    QCOMPARE(texteTotal(p.total()), QStringLiteral(">>"));
-    const Affranchissement a =
-        affranchissement(p.total(), grilleParDefaut(ServiceExpedition::TarifNormal), "€");
-    QCOMPARE(a.texte, QStringLiteral(">>"));
-    QVERIFY(a.bip);
-
-    p.setPoidsUnitaire(25, QStringLiteral("900000000000000"));
-    p.majLigne(1, u"");
-    p.majLigne(25, u"999");
-    QCOMPARE(texteTotal(p.total()), QStringLiteral(">>"));
-    p.majLigne(25, u"1");
-    QCOMPARE(texteTotal(p.total()), QStringLiteral("900000000000000"));
-}
-
-void TestCalculs::prix_data()
-{
-    QTest::addColumn<ServiceExpedition>("service");
-    QTest::addColumn<QString>("poids");
-    QTest::addColumn<QString>("affiche");
-
-    const auto normal = ServiceExpedition::TarifNormal;
-    const auto ecopli = ServiceExpedition::TarifEcopli;
-    const auto cee = ServiceExpedition::TarifCEE;
-    QTest::newRow("rien, France Rapide") << normal << "0" << "0,00 €";
-    QTest::newRow("20 g") << normal << "20" << "0,66 €";
-    QTest::newRow("20,0001 g") << normal << "20,0001" << "1,10 €";
-    QTest::newRow("20,5 g") << normal << "20,5" << "1,10 €";
-    QTest::newRow("400 g") << normal << "400" << "3,55 €";
-    QTest::newRow("3000 g") << normal << "3000" << "7,00 €";
-    QTest::newRow("3000,5 g") << normal << "3000,5" << ">>";
-    QTest::newRow("Ecopli 250 g") << ecopli << "250" << "2,10 €";
-    QTest::newRow("Ecopli 251 g") << ecopli << "251" << ">>";
-    QTest::newRow("UE 2000 g") << cee << "2000" << "12,65 €";
-    QTest::newRow("UE 2001 g") << cee << "2001" << ">>";
-}
-
-void TestCalculs::prix()
-{
-    QFETCH(ServiceExpedition, service);
-    QFETCH(QString, poids);
-    QFETCH(QString, affiche);
-    GrilleTarif g = grilleParDefaut(service);
-    g.ValeurReserve = QStringLiteral("99,99");
-    const Affranchissement a =
-        affranchissement(Decimal4::depuisTexte(poids), g, QStringLiteral("€"));
-    QCOMPARE(a.texte, affiche);
-    QCOMPARE(a.bip, affiche == QStringLiteral(">>"));
-}
-
-void TestCalculs::prixSansSymboleNiPrix()
-{
-    GrilleTarif g = Tarifs::grille(ServiceExpedition::TarifNormal);
-    g.Tranches[1].Prix = QStringLiteral("1.10");
-    QCOMPARE(affranchissement(Decimal4::depuisTexte(u"12"), g, {}).texte, QStringLiteral(" "));
-    QCOMPARE(affranchissement(Decimal4::depuisTexte(u"30"), g, "€").texte,
-             QStringLiteral("1.10 €"));
-    QCOMPARE(affranchissement(Decimal4(), g, {}).texte, QStringLiteral("0,00 "));
-}
-
-// The update stamp, from one reading of the clock.
-void TestCalculs::tampon_data()
-{
-    QTest::addColumn<QDateTime>("instant");
-    QTest::addColumn<QString>("attendu");
-    QTest::newRow("matin") << QDateTime(QDate(2026, 12, 5), QTime(10, 38, 59)) << "05/12/2026 à 10:38";
-    QTest::newRow("minuit") << QDateTime(QDate(2027, 1, 1), QTime(0, 0)) << "01/01/2027 à 00:00";
-}
-
-void TestCalculs::tampon()
-{
-    QFETCH(QDateTime, instant);
-    QFETCH(QString, attendu);
-    QCOMPARE(MiseAJour::texte(instant), attendu);
-}
 
 QTEST_GUILESS_MAIN(TestCalculs)
 #include "tst_calculs.moc"

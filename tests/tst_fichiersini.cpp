@@ -1,274 +1,229 @@
-// The text format of the settings files, rule by rule. Failed writes are in
-// tst_pannes, files no program wrote in tst_fichiershostiles.
+// The settings files: their text format rule by rule, then under attack:
+// inputs fuzzing found and files no program of ours wrote (the corpus),
+// things that are not files, saves that cannot be written. Reading shows what
+// it can and never hangs; saving replaces only the keys it writes, or fails,
+// says why and leaves the file as it was.
 
+#include "fuzz/proprietes.h"
 #include "outils.h"
 
 #include <QDir>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+
+// Bytes, a section and a key: the value read there; or the value written
+// there and the bytes after, or why the write is refused.
+struct Cas { QByteArray octets; QString section, cle, valeur; QByteArray apres = {}; QString raison = {}; };
+Q_DECLARE_METATYPE(Cas)
+
+namespace {
+
+// A file as a user might have left it: a comment, a foreign section, blank
+// lines, LF line ends here and there. All of it must outlive every save.
+const QString Nouveau = QStringLiteral("réglage « nouveau »");
+const QByteArray Depart = "; mes r\xe9glages\r\n[Perso]\nnote=garder\n\r\n[Date]\r\nMiseAJour=hier\r\n\r\n";
+
+// Saves the file with every value `valeur`, as its dialog would.
+ResultatEcriture enregistrer(FichierIni f, const FichiersIni &fichiers, const QString &valeur)
+{
+    if (f == FichierIni::PoidsElements)
+        return CatalogueElements::enregistrer(fichiers, QStringList(CatalogueElements::EntreesStockees, valeur), valeur);
+    GrilleTarif g = Tarifs::grille(ServiceExpedition(int(f) - 1));
+    for (TrancheTarif &t : g.Tranches)
+        t.Prix = valeur;
+    g.ValeurReserve = valeur;
+    return Tarifs::enregistrer(g, fichiers, &valeur, valeur);
+}
+
+QString echec(const FichiersIni &fichiers, FichierIni f, const char *raison)
+{
+    return QStringLiteral("Impossible d'enregistrer « %1 » dans le dossier « %2 » : %3.")
+        .arg(QFileInfo(fichiers.chemin(f)).fileName(), fichiers.repertoire(), QString::fromUtf8(raison));
+}
+
+} // namespace
 
 class TestFichiersIni : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void lecture_data();
-    void lecture();
-    void ecriture_data();
-    void ecriture();
-    void relectureDeCeQuiEstEcrit_data();
-    void relectureDeCeQuiEstEcrit();
-    void ecrituresRefusees_data();
-    void ecrituresRefusees();
-    void touteLaPageDeCode();
-    void fichiersAbsentsEtCreation();
-    void memeSectionDansDeuxFichiers();
-    void lotAppliqueDansLOrdre();
-};
-
-void TestFichiersIni::lecture_data()
-{
-    QTest::addColumn<QByteArray>("contenu");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("cle");
-    QTest::addColumn<QString>("attendu");
-
-    const QByteArray base = "[Env114]\r\nEnvellope114=3,2\r\n";
-    QTest::newRow("simple") << base << "Env114" << "Envellope114" << "3,2";
-    QTest::newRow("casse de la section et de la clé") << base << "env114" << "ENVELLOPE114" << "3,2";
-    QTest::newRow("majuscule accentuée")
-        << cp1252(QStringLiteral("[SYMBOLE MONÉTAIRE]\r\nSymbole Monétaire Employé=€\r\n"))
-        << QStringLiteral("Symbole Monétaire") << QStringLiteral("symbole monétaire employé")
-        << QStringLiteral("€");
-    QTest::newRow("espaces autour") << QByteArray("[ Feuille ]\r\n  A4  =  5  \r\n") << "Feuille"
-                                    << "A4" << "5";
-    QTest::newRow("guillemets doubles") << QByteArray("[s]\r\nk=\" 3,2 \"\r\n") << "s" << "k"
-                                        << " 3,2 ";
-    QTest::newRow("guillemets simples") << QByteArray("[s]\r\nk='x'\r\n") << "s" << "k" << "x";
-    QTest::newRow("guillemets dépareillés") << QByteArray("[s]\r\nk=\"x'\r\n") << "s" << "k"
-                                            << "\"x'";
-    QTest::newRow("guillemet seul") << QByteArray("[s]\r\nk=\"\r\n") << "s" << "k" << "\"";
-    QTest::newRow("valeur vide") << QByteArray("[s]\r\nk=\r\n") << "s" << "k" << "";
-    QTest::newRow("valeur après le premier égal") << QByteArray("[s]\r\nk=a=b\r\n") << "s" << "k"
-                                                  << "a=b";
-    QTest::newRow("première section gagne")
-        << QByteArray("[s]\r\na=1\r\n[t]\r\nb=2\r\n[S]\r\nb=3\r\nk=4\r\n") << "s" << "k" << "";
-    QTest::newRow("première clé gagne") << QByteArray("[s]\r\nk=1\r\nK=2\r\n") << "s" << "k" << "1";
-    QTest::newRow("ligne sans égal") << QByteArray("[s]\r\nk\r\nk=2\r\n") << "s" << "k" << "2";
-    QTest::newRow("commentaire") << QByteArray("[s]\r\n;k=1\r\nk=2\r\n") << "s" << "k" << "2";
-    QTest::newRow("clé avant toute section") << QByteArray("k=1\r\n[s]\r\n") << "s" << "k" << "";
-    QTest::newRow("clé d'une autre section") << QByteArray("[a]\r\nk=1\r\n[s]\r\n") << "s" << "k"
-                                             << "";
-    QTest::newRow("fins LF") << QByteArray("[s]\nj=0\nk=1\n") << "s" << "k" << "1";
-    QTest::newRow("fins CR") << QByteArray("[s]\rj=0\rk=1\r") << "s" << "k" << "1";
-    QTest::newRow("sans fin de ligne") << QByteArray("[s]\r\nk=1") << "s" << "k" << "1";
-    QTest::newRow("section absente") << base << "Env110" << "Envellope114" << "";
-    QTest::newRow("fichier vide") << QByteArray() << "s" << "k" << "";
-    QTest::newRow("300 caractères coupés à 254") << "[s]\r\nk=" + QByteArray(300, 'x') + "\r\n"
-                                                  << "s" << "k" << QString(254, u'x');
-    QTest::newRow("BOM UTF-8 devant la première section")
-        << QByteArray("\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s" << "k" << "1";
-    QTest::newRow("BOM ailleurs qu'en tête") << QByteArray("\r\n\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s"
-                                             << "k" << "";
-    QTest::newRow("octets nuls") << QByteArray("[s]\r\nk=a\0b\r\n", 12) << "s" << "k"
-                                 << QString::fromLatin1("a\0b", 3);
-}
-
-void TestFichiersIni::lecture()
-{
-    QFETCH(QByteArray, contenu);
-    QFETCH(QString, section);
-    QFETCH(QString, cle);
-    QFETCH(QString, attendu);
-    QCOMPARE(FormatIni::lire(contenu, section, cle), attendu);
-}
-
-void TestFichiersIni::ecriture_data()
-{
-    QTest::addColumn<QByteArray>("avant");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("cle");
-    QTest::addColumn<QString>("valeur");
-    QTest::addColumn<QByteArray>("apres");
-
-    QTest::newRow("fichier vide") << QByteArray() << "Env114" << "Envellope114" << "3,2"
-                                  << QByteArray("[Env114]\r\nEnvellope114=3,2\r\n");
-    QTest::newRow("clé existante remplacée, le reste intact")
-        << QByteArray("; réglages\r\n[a]\r\nx=1\r\n\r\n[s]\r\n  K = old \r\ny=2\r\n")
-        << "s" << "k" << "new"
-        << QByteArray("; réglages\r\n[a]\r\nx=1\r\n\r\n[s]\r\nk=new\r\ny=2\r\n");
-    QTest::newRow("clé ajoutée après la dernière ligne non vide")
-        << QByteArray("[s]\r\nx=1\r\n\r\n\r\n[t]\r\ny=2\r\n") << "s" << "k" << "v"
-        << QByteArray("[s]\r\nx=1\r\nk=v\r\n\r\n\r\n[t]\r\ny=2\r\n");
-    QTest::newRow("clé ajoutée dans une section sans clé")
-        << QByteArray("[s]\r\n\r\n[t]\r\n") << "s" << "k" << "v"
-        << QByteArray("[s]\r\nk=v\r\n\r\n[t]\r\n");
-    QTest::newRow("clé ajoutée en fin de fichier sans fin de ligne")
-        << QByteArray("[s]\r\nx=1") << "s" << "k" << "v" << QByteArray("[s]\r\nx=1\r\nk=v\r\n");
-    QTest::newRow("section ajoutée à la fin")
-        << QByteArray("[s]\r\nx=1\r\n") << "t" << "k" << "v"
-        << QByteArray("[s]\r\nx=1\r\n[t]\r\nk=v\r\n");
-    QTest::newRow("section ajoutée après une ligne sans fin")
-        << QByteArray("[s]\r\nx=1") << "t" << "k" << "v"
-        << QByteArray("[s]\r\nx=1\r\n[t]\r\nk=v\r\n");
-    QTest::newRow("section ajoutée après un CR final")
-        << QByteArray("[s]\rk=1\r") << "t" << "k" << "v" << QByteArray("[s]\rk=1\r[t]\r\nk=v\r\n");
-    QTest::newRow("clé ajoutée après un CR final")
-        << QByteArray("[s]\rk=1\r[t]\r") << "t" << "k" << "2"
-        << QByteArray("[s]\rk=1\r[t]\rk=2\r\n");
-    QTest::newRow("fins LF gardées") << QByteArray("[s]\nk=1\nz=0\n") << "s" << "k" << "2"
-                                     << QByteArray("[s]\nk=2\nz=0\n");
-    QTest::newRow("seule la première occurrence change")
-        << QByteArray("[s]\r\nk=1\r\nk=1\r\n[s]\r\nk=1\r\n") << "S" << "K" << "2"
-        << QByteArray("[s]\r\nK=2\r\nk=1\r\n[s]\r\nk=1\r\n");
-    QTest::newRow("marque d'ordre UTF-8 gardée")
-        << QByteArray("\xEF\xBB\xBF[s]\r\nk=1\r\n") << "s" << "k" << "2"
-        << QByteArray("\xEF\xBB\xBF[s]\r\nk=2\r\n");
-    QTest::newRow("valeur vide") << QByteArray() << "s" << "k" << ""
-                                 << QByteArray("[s]\r\nk=\r\n");
-    QTest::newRow("accents sur un octet")
-        << QByteArray() << QStringLiteral("Symbole Monétaire") << QStringLiteral("Date")
-        << QStringLiteral("05/12/2026 à 10:38")
-        << QByteArray("[Symbole Mon\xe9taire]\r\nDate=05/12/2026 \xe0 10:38\r\n");
-    QTest::newRow("espaces gardés par des guillemets") << QByteArray() << "s" << "k" << " 3 "
-                                                       << QByteArray("[s]\r\nk=\" 3 \"\r\n");
-    QTest::newRow("guillemets gardés par des guillemets")
-        << QByteArray() << "s" << "k" << "'x'" << QByteArray("[s]\r\nk=\"'x'\"\r\n");
-}
-
-void TestFichiersIni::ecriture()
-{
-    QFETCH(QByteArray, avant);
-    QFETCH(QString, section);
-    QFETCH(QString, cle);
-    QFETCH(QString, valeur);
-    QFETCH(QByteArray, apres);
-
-    QByteArray contenu = avant;
-    QVERIFY(FormatIni::ecrire(contenu, {{section, cle, valeur}}));
-    QCOMPARE(contenu, apres);
-    QCOMPARE(FormatIni::lire(contenu, section, cle), valeur);
-}
-
-void TestFichiersIni::relectureDeCeQuiEstEcrit_data()
-{
-    QTest::addColumn<QString>("valeur");
-    QTest::newRow("nombre") << "14,6";
-    QTest::newRow("254 caractères") << QString(254, u'9');
-    QTest::newRow("espaces et tabulation") << " \t a b \t";
-    QTest::newRow("guillemets appariés") << "\"\"";
-    QTest::newRow("guillemet en tête") << "\"abc";
-    QTest::newRow("euro et c1") << QStringLiteral("€\u0081\u008d\u008f\u0090\u009d");
-    QTest::newRow("point-virgule") << ";x";
-    QTest::newRow("crochets") << "[x]";
-}
-
-void TestFichiersIni::relectureDeCeQuiEstEcrit()
-{
-    QFETCH(QString, valeur);
-    QByteArray contenu("[s]\r\nk=old\r\n[t]\r\n");
-    QVERIFY(FormatIni::ecrire(contenu, {{"s", "k", valeur}, {"t", "k", valeur}}));
-    QCOMPARE(FormatIni::lire(contenu, u"s", u"k"), valeur);
-    QCOMPARE(FormatIni::lire(contenu, u"t", u"k"), valeur);
-}
-
-void TestFichiersIni::ecrituresRefusees_data()
-{
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("cle");
-    QTest::addColumn<QString>("valeur");
-    QTest::addColumn<QString>("raison");
-
-    QTest::newRow("retour à la ligne dans la valeur")
-        << "s" << "k" << "1\r\n[x]" << "retour à la ligne";
-    QTest::newRow("saut de ligne dans la clé") << "s" << "k\nz" << "1" << "retour à la ligne";
-    QTest::newRow("retour chariot dans la section") << "s\r" << "k" << "1" << "retour à la ligne";
-    QTest::newRow("roupie") << "s" << "k" << QStringLiteral("₹") << "« ₹ »";
-    QTest::newRow("emoji") << "s" << "k" << QStringLiteral("a😀") << "« 😀 »";
-    QTest::newRow("clé vide") << "s" << " " << "1" << "clé est vide";
-    QTest::newRow("section vide") << "" << "k" << "1" << "section est vide";
-    QTest::newRow("égal dans la clé") << "s" << "a=b" << "1" << "n'est pas permis";
-    QTest::newRow("clé en commentaire") << "s" << ";k" << "1" << "n'est pas permis";
-    QTest::newRow("255 caractères") << "s" << "k" << QString(255, u'1') << "254";
-}
-
-void TestFichiersIni::ecrituresRefusees()
-{
-    QFETCH(QString, section);
-    QFETCH(QString, cle);
-    QFETCH(QString, valeur);
-    QFETCH(QString, raison);
-
-    // A refused write in the middle of a batch leaves everything as it was.
-    const QByteArray avant("[s]\r\nk=0\r\n");
-    QByteArray contenu = avant;
-    const ResultatEcriture r = FormatIni::ecrire(contenu, {{"s", "k", "1"}, {section, cle, valeur}});
-    QVERIFY(!r.ok);
-    QVERIFY2(r.raison.contains(raison), qPrintable(r.raison));
-    QCOMPARE(contenu, avant);
-}
-
-void TestFichiersIni::touteLaPageDeCode()
-{
-    QTemporaryDir dir;
-    const FichiersIni fichiers(dir.path());
-    QByteArray tous;
-    for (int octet = 0; octet < 256; ++octet) {
-        if (octet != '\r' && octet != '\n')
-            tous += char(octet);
+    void lecture_data()
+    {
+        QTest::addColumn<Cas>("c");
+        const QByteArray base = "[Env114]\r\nEnvellope114=3,2\r\n";
+        QTest::newRow("simple") << Cas{base, "Env114", "Envellope114", "3,2"};
+        QTest::newRow("majuscule accentuée") << Cas{cp1252("[SYMBOLE MONÉTAIRE]\r\nSymbole Monétaire Employé=€\r\n"),
+                                                    "Symbole Monétaire", "symbole monétaire employé", "€"};
+        QTest::newRow("espaces autour") << Cas{"[ Feuille ]\r\n \tA4  =  5 \t\r\n", "Feuille", "A4", "5"};
+        QTest::newRow("guillemets doubles") << Cas{"[s]\r\nk=\" 3,2 \"\r\n", "s", "k", " 3,2 "};
+        QTest::newRow("guillemets simples") << Cas{"[s]\r\nk='x'\r\n", "s", "k", "x"};
+        QTest::newRow("guillemets dépareillés") << Cas{"[s]\r\nk=\"x'\r\n", "s", "k", "\"x'"};
+        QTest::newRow("guillemet seul") << Cas{"[s]\r\nk=\"\r\n", "s", "k", "\""};
+        QTest::newRow("guillemets vides") << Cas{"[s]\r\nk=''\r\n", "s", "k", ""};
+        QTest::newRow("après le premier égal") << Cas{"[s]\r\nk=a=b\r\n", "s", "k", "a=b"};
+        QTest::newRow("première section gagne") << Cas{"[s]\r\na=1\r\n[t]\r\n[S]\r\nk=4\r\n", "s", "k", ""};
+        QTest::newRow("première clé gagne") << Cas{"[s]\r\nk=1\r\nK=2\r\n", "s", "k", "1"};
+        QTest::newRow("ligne sans égal, commentaire") << Cas{"[s]\r\nk\r\n;k=1\r\nk=2\r\n", "s", "k", "2"};
+        QTest::newRow("clé hors section") << Cas{"k=1\r\n[a]\r\nk=1\r\n[s]\r\n", "s", "k", ""};
+        QTest::newRow("section sans nom") << Cas{"[s]\r\n[]\r\nk=1\r\n", "s", "k", ""};
+        QTest::newRow("fins LF") << Cas{"[s]\nj=0\nk=1\n", "s", "k", "1"};
+        QTest::newRow("fins CR, sans fin") << Cas{"[s]\rj=0\rk=1", "s", "k", "1"};
+        QTest::newRow("300 caractères") << Cas{"[s]\r\nk=" + QByteArray(300, 'x') + "\r\n", "s", "k", QString(254, u'x')};
+        QTest::newRow("BOM UTF-8 en tête") << Cas{"\xEF\xBB\xBF[s]\r\nk=1\r\n", "s", "k", "1"};
+        QTest::newRow("BOM ailleurs") << Cas{"\r\n\xEF\xBB\xBF[s]\r\nk=1\r\n", "s", "k", ""};
+        QTest::newRow("octets nuls") << Cas{QByteArray("[s]\r\nk=a\0b\r\n", 12), "s", "k", QString::fromLatin1("a\0b", 3)};
     }
-    const QByteArray avant = "[s]\r\nv=" + tous + "\r\n" + tous + "\r\n[t]\r\nk=1\r\n";
-    QVERIFY(ecrireOctets(fichiers.chemin(FichierIni::TarifCEE), avant));
+    void lecture()
+    {
+        QFETCH(Cas, c);
+        QCOMPARE(FormatIni::lire(c.octets, c.section, c.cle), c.valeur);
+    }
 
-    // Every byte reads as one character and comes back as the same byte.
-    const QString lu = fichiers.LireTarifCEE(u"s", u"v");
-    QCOMPARE(lu.size(), 254);
-    QVERIFY(fichiers.EcrireTarifCEE("t", "k", lu.left(200)));
-    QVERIFY(fichiers.EcrireTarifCEE("t", "k2", lu.right(54)));
-    QByteArray attendu = avant;
-    attendu.replace("k=1", "k=" + tous.mid(0, 200));
-    attendu += "k2=" + tous.mid(200, 54) + "\r\n";
-    // Leading and trailing spaces of the value are trimmed on read: byte 0x20
-    // is not at either end of these slices.
-    QCOMPARE(lireOctets(fichiers.chemin(FichierIni::TarifCEE)), attendu);
-}
+    void ecriture_data()
+    {
+        QTest::addColumn<Cas>("c");
+        const auto ligne = [](const char *nom, const QByteArray &avant, const QString &section, const QString &valeur, const QByteArray &apres) {
+            QTest::newRow(nom) << Cas{avant, section, "k", valeur, apres};
+        };
+        ligne("fichier vide", "", "s", "3,2", "[s]\r\nk=3,2\r\n");
+        ligne("clé remplacée, le reste intact", "; r\xe9glages\r\n[a]\r\nk=1\r\n\r\n[s]\r\n  K = old \r\ny=2\r\n", "s", "new",
+              "; r\xe9glages\r\n[a]\r\nk=1\r\n\r\n[s]\r\nk=new\r\ny=2\r\n");
+        ligne("clé après la dernière ligne non vide", "[s]\r\nx=1\r\n\r\n\r\n[t]\r\n", "s", "v", "[s]\r\nx=1\r\nk=v\r\n\r\n\r\n[t]\r\n");
+        ligne("clé dans une section sans clé", "[s]\r\n\r\n[t]\r\n", "s", "v", "[s]\r\nk=v\r\n\r\n[t]\r\n");
+        ligne("clé après une ligne sans fin", "[s]\r\nx=1", "s", "v", "[s]\r\nx=1\r\nk=v\r\n");
+        ligne("section à la fin", "[s]\r\nx=1\r\n", "t", "v", "[s]\r\nx=1\r\n[t]\r\nk=v\r\n");
+        ligne("section après une ligne sans fin", "[s]\r\nx=1", "t", "v", "[s]\r\nx=1\r\n[t]\r\nk=v\r\n");
+        ligne("section après un CR final", "[s]\rk=1\r", "t", "v", "[s]\rk=1\r[t]\r\nk=v\r\n");
+        ligne("clé après un CR final", "[s]\rk=1\r[t]\r", "t", "2", "[s]\rk=1\r[t]\rk=2\r\n");
+        ligne("fins LF gardées", "[s]\nk=1\nz=0\n", "s", "2", "[s]\nk=2\nz=0\n");
+        ligne("première occurrence seule", "[s]\r\nk=1\r\nk=1\r\n[S]\r\nk=1\r\n", "S", "2", "[s]\r\nk=2\r\nk=1\r\n[S]\r\nk=1\r\n");
+        ligne("BOM gardé", "\xEF\xBB\xBF[s]\r\nk=1\r\n", "s", "2", "\xEF\xBB\xBF[s]\r\nk=2\r\n");
+        ligne("valeur vide", "", "s", "", "[s]\r\nk=\r\n");
+        ligne("accents sur un octet", "", "Symbole Monétaire", "05/12/2026 à 10:38", "[Symbole Mon\xe9taire]\r\nk=05/12/2026 \xe0 10:38\r\n");
+        ligne("espaces gardés", "", "s", " \t3 ", "[s]\r\nk=\" \t3 \"\r\n");
+        ligne("guillemets gardés", "", "s", "'x'", "[s]\r\nk=\"'x'\"\r\n");
+        ligne("guillemet en tête, crochets", "", "s", "\"[x]", "[s]\r\nk=\"[x]\r\n");
+        // Every byte but NUL, CR and LF, each one character, written back as itself.
+        QByteArray octets;
+        for (int octet = 1; octet < 256; ++octet)
+            octets += octet == '\r' || octet == '\n' ? "" : QByteArray(1, char(octet));
+        ligne("toute la page de code", "[s]\r\nk=0\r\n" + octets + "\r\n", "s", QStringDecoder("windows-1252").decode(octets),
+              "[s]\r\nk=" + octets + "\r\n" + octets + "\r\n");
+    }
+    void ecriture()
+    {
+        QFETCH(Cas, c);
+        QVERIFY(FormatIni::ecrire(c.octets, {{c.section, c.cle, c.valeur}}));
+        QCOMPARE(c.octets, c.apres);
+        QCOMPARE(FormatIni::lire(c.octets, c.section, c.cle), c.valeur);
+    }
 
-void TestFichiersIni::fichiersAbsentsEtCreation()
-{
-    QTemporaryDir dir;
-    const FichiersIni fichiers(dir.path());
-    QCOMPARE(fichiers.LirePoidsElements(u"Env114", u"Envellope114"), QString());
-    QVERIFY(!QFile::exists(fichiers.chemin(FichierIni::PoidsElements)));
+    void ecrituresRefusees_data()
+    {
+        QTest::addColumn<Cas>("c");
+        const QString retour = "un retour à la ligne ne peut pas être enregistré";
+        QTest::newRow("retour à la ligne") << Cas{{}, "s", "k", "1\r\n[x]", {}, retour};
+        QTest::newRow("saut de ligne dans la clé") << Cas{{}, "s", "k\nz", "1", {}, retour};
+        QTest::newRow("retour chariot dans la section") << Cas{{}, "s\r", "k", "1", {}, retour};
+        QTest::newRow("roupie") << Cas{{}, "s", "k", "₹", {}, "le caractère « ₹ » ne peut pas être enregistré dans un fichier de réglages"};
+        QTest::newRow("emoji dans la clé") << Cas{{}, "s", "a😀", "1", {}, "le caractère « 😀 » ne peut pas être enregistré dans un fichier de réglages"};
+        QTest::newRow("clé vide") << Cas{{}, "s", " ", "1", {}, "le nom de clé est vide"};
+        QTest::newRow("section vide") << Cas{{}, "", "k", "1", {}, "le nom de section est vide"};
+        QTest::newRow("égal dans la clé") << Cas{{}, "s", "a=b", "1", {}, "le nom de clé « a=b » n'est pas permis"};
+        QTest::newRow("clé en commentaire") << Cas{{}, "s", ";k", "1", {}, "le nom de clé « ;k » n'est pas permis"};
+        QTest::newRow("clé en section") << Cas{{}, "s", "[k", "1", {}, "le nom de clé « [k » n'est pas permis"};
+        QTest::newRow("255 caractères") << Cas{{}, "s", "k", QString(255, u'1'), {}, "la valeur dépasse 254 caractères"};
+    }
+    // A refused write in the middle of a batch leaves everything as it was.
+    void ecrituresRefusees()
+    {
+        QFETCH(Cas, c);
+        QByteArray contenu("[s]\r\nk=0\r\n");
+        const ResultatEcriture r = FormatIni::ecrire(contenu, {{"s", "k", "1"}, {c.section, c.cle, c.valeur}});
+        QCOMPARE(r.raison, c.raison);
+        QCOMPARE(contenu, QByteArray("[s]\r\nk=0\r\n"));
+    }
 
-    QVERIFY(fichiers.EcrirePoidsElements("Env114", "Envellope114", "3,2"));
-    QCOMPARE(lireOctets(dir.filePath("PoidsElements.ini")),
-             QByteArray("[Env114]\r\nEnvellope114=3,2\r\n"));
-    QCOMPARE(fichiers.LirePoidsElements(u"env114", u"ENVELLOPE114"), QStringLiteral("3,2"));
-    // Nothing but the file itself is left in the directory.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("PoidsElements.ini")});
-}
+    void corpus_data()
+    {
+        QTest::addColumn<QByteArray>("entree");
+        QTest::addColumn<bool>("nombre");
+        for (const char *cible : {"fichiersini", "nombres"}) {
+            const QDir dir(QStringLiteral(AMBRELOT_CORPUS "/") + QLatin1StringView(cible));
+            for (const QString &nom : dir.entryList(QDir::Files))
+                QTest::addRow("%s/%s", cible, qPrintable(nom)) << lireOctets(dir.filePath(nom)) << (cible[0] == 'n');
+        }
+    }
+    void corpus()
+    {
+        QFETCH(QByteArray, entree);
+        QFETCH(bool, nombre);
+        const QString erreur = nombre ? Proprietes::verifierNombre(QString::fromUtf8(entree))
+                                      : Proprietes::verifierEcriture(Proprietes::decouper(entree));
+        QVERIFY2(erreur.isEmpty(), qPrintable(erreur));
+    }
 
-void TestFichiersIni::memeSectionDansDeuxFichiers()
-{
-    QTemporaryDir dir;
-    const FichiersIni fichiers(dir.path());
-    QVERIFY(fichiers.EcrireTarifNormal("Tarification", "TarifN20Gr", "0,66"));
-    QVERIFY(fichiers.EcrireTarifCEE("Tarification", "TarifN20Gr", "0,83"));
-    QCOMPARE(fichiers.LireTarifNormal(u"Tarification", u"TarifN20Gr"), QStringLiteral("0,66"));
-    QCOMPARE(fichiers.LireTarifCEE(u"Tarification", u"TarifN20Gr"), QStringLiteral("0,83"));
-    QCOMPARE(fichiers.LireTarifEcopli(u"Tarification", u"TarifN20Gr"), QString());
-}
+    // A pipe with no writer would block an ordinary open; /dev/zero never
+    // ends. Saving puts no file in the place of what is there, and says so.
+    void pasUnFichier_data()
+    {
+        QTest::addColumn<int>("genre");
+        QTest::newRow("dossier") << int(S_IFDIR);
+        QTest::newRow("tube nommé") << int(S_IFIFO);
+        QTest::newRow("lien vers /dev/zero") << int(S_IFLNK);
+    }
+    void pasUnFichier()
+    {
+        QFETCH(int, genre);
+        QTemporaryDir dir;
+        const FichiersIni fichiers(dir.path());
+        for (const FichierIni f : TousLesFichiers) {
+            const QByteArray chemin = QFile::encodeName(fichiers.chemin(f));
+            QCOMPARE(genre == S_IFDIR ? mkdir(chemin, 0700) : genre == S_IFIFO ? mkfifo(chemin, 0600) : symlink("/dev/zero", chemin), 0);
+            QCOMPARE(enregistrer(f, fichiers, Nouveau).raison,
+                     echec(fichiers, f, genre == S_IFDIR ? "un dossier porte le nom du fichier" : "ce n'est pas un fichier ordinaire"));
+        }
+        QCOMPARE(CatalogueElements::charger(fichiers).valeurs + QStringList(SymboleMonetaire::lire(fichiers)),
+                 QStringList(CatalogueElements::EntreesStockees + 1, QString()));
+        QCOMPARE(QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size(), 4);
+        QCOMPARE(QFileInfo(fichiers.chemin(FichierIni::TarifCEE)).isSymLink(), genre == S_IFLNK);
+    }
 
-void TestFichiersIni::lotAppliqueDansLOrdre()
-{
-    QTemporaryDir dir;
-    const FichiersIni fichiers(dir.path());
-    QVERIFY(fichiers.ecrire(FichierIni::TarifEcopli,
-                            {{"b", "x", "1"}, {"a", "y", "2"}, {"b", "z", "3"}, {"b", "x", "4"}}));
-    QCOMPARE(lireOctets(fichiers.chemin(FichierIni::TarifEcopli)),
-             QByteArray("[b]\r\nx=4\r\nz=3\r\n[a]\r\ny=2\r\n"));
-}
+    // Under a file-size limit, a save fails whole, or succeeds whole when the
+    // new file just fits; nothing is left beside the file.
+    void limiteDeTaille_data()
+    {
+        QTest::addColumn<FichierIni>("fichier");
+        QTest::addColumn<int>("marge"); // bytes beyond the new file's size; below -1000: none at all
+        for (const FichierIni f : TousLesFichiers) {
+            const QByteArray nom = QFileInfo(FichiersIni(QString()).chemin(f)).fileName().toUtf8();
+            QTest::addRow("%s, rien", nom.constData()) << f << -100000;
+            QTest::addRow("%s, un octet de moins", nom.constData()) << f << -1;
+            QTest::addRow("%s, juste assez", nom.constData()) << f << 0;
+        }
+    }
+    void limiteDeTaille()
+    {
+        QFETCH(FichierIni, fichier);
+        QFETCH(int, marge);
+        QTemporaryDir dir, copie;
+        const FichiersIni fichiers(dir.path()), fichiersCopie(copie.path());
+        QVERIFY(ecrireOctets(fichiers.chemin(fichier), Depart) && enregistrer(fichier, fichiers, "1"));
+        const QByteArray avant = lireOctets(fichiers.chemin(fichier));
+        // What the save will write, from the same save into a copy.
+        QVERIFY(ecrireOctets(fichiersCopie.chemin(fichier), avant) && enregistrer(fichier, fichiersCopie, Nouveau));
+        const QByteArray nouveau = lireOctets(fichiersCopie.chemin(fichier));
+        const ResultatEcriture r = sousLimiteDeTaille(rlim_t(std::max<qsizetype>(0, nouveau.size() + marge)),
+                                                      [&] { return enregistrer(fichier, fichiers, Nouveau); });
+        QCOMPARE(lireOctets(fichiers.chemin(fichier)), marge ? avant : nouveau);
+        QCOMPARE(r.raison, marge ? echec(fichiers, fichier, "la taille de fichier permise est dépassée") : QString());
+        QCOMPARE(QDir(dir.path()).count(), 3u);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestFichiersIni)
 #include "tst_fichiersini.moc"
