@@ -1,5 +1,6 @@
 #include "main_window/form1.h"
 
+#include "dialogs/champsaisie.h"
 #include "dialogs/dialogues.h"
 #include "main_window/apparence.h"
 #include "main_window/clavier.h"
@@ -294,12 +295,13 @@ void Form1::construireControles()
         peindre(l, std::nullopt, true);
         m_legendes.at(std::size_t(ligne - 1)) = l;
 
-        auto *b = new QLineEdit(g);
+        // A count that a click takes past the limit stands whole, and typing
+        // or pasting adds nothing to it.
+        auto *b = new ChampSaisie(limiteCompte(ligne), g);
         b->setObjectName(QStringLiteral("Text%1").arg(ligne));
         b->setGeometry(twips(gaucheCase, haut, 735, 285));
         b->setFont(gras825);
         b->setAlignment(Qt::AlignCenter);
-        b->setMaxLength(limiteCompte(ligne));
         // A screen reader names the box by what it counts.
         b->setAccessibleName(texte(d.legende));
         m_cases.at(std::size_t(ligne - 1)) = b;
@@ -518,20 +520,12 @@ void Form1::showEvent(QShowEvent *event)
 
 void Form1::ecrireCompte(int ligne, const QString &texte)
 {
-    // The box's limit is for typing; what the program writes stands whole.
-    QLineEdit *b = caseCompte(ligne);
-    if (texte.size() > b->maxLength())
-        b->setMaxLength(32767);
-    b->setText(texte);
+    caseCompte(ligne)->definirTexte(texte);
 }
 
 void Form1::changementCompte(int ligne)
 {
-    QLineEdit *b = caseCompte(ligne);
-    const QString compte = b->text();
-    if (b->maxLength() != limiteCompte(ligne) && compte.size() <= limiteCompte(ligne))
-        b->setMaxLength(limiteCompte(ligne));
-
+    const QString compte = caseCompte(ligne)->text();
     m_pesee.majLigne(ligne, compte);
     QLabel *l = legendeLigne(ligne);
     QPalette p = l->palette();
@@ -592,9 +586,7 @@ bool Form1::toucheRefusee(int ligne, const QKeyEvent &touche) const
         Bip::sonner();
         return true;
     }
-    // A box holding a longer count that the program wrote takes no more.
-    const QLineEdit *b = caseCompte(ligne);
-    return b->text().size() - b->selectedText().size() >= limiteCompte(ligne);
+    return false;
 }
 
 void Form1::ecrireLegendeFenetre()

@@ -10,12 +10,12 @@
 #include <map>
 #include <memory>
 
+class ChampSaisie;
 class Dialogues;
 class FichiersIni;
 class QAction;
 class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QRadioButton;
 class QTimer;
 
@@ -45,7 +45,7 @@ private:
     void construireControles();
     void construireMenus();
 
-    QLineEdit *caseCompte(int ligne) const { return m_cases.at(std::size_t(ligne - 1)); }
+    ChampSaisie *caseCompte(int ligne) const { return m_cases.at(std::size_t(ligne - 1)); }
     QLabel *legendeLigne(int ligne) const { return m_legendes.at(std::size_t(ligne - 1)); }
     void ecrireCompte(int ligne, const QString &texte);
 
@@ -64,7 +64,7 @@ private:
     std::array<GrilleTarif, 3> m_grilles;
     bool m_dejaActivee = false;
 
-    std::array<QLineEdit *, NombreLignes> m_cases{};
+    std::array<ChampSaisie *, NombreLignes> m_cases{};
     std::array<QLabel *, NombreLignes> m_legendes{};
     std::array<QRadioButton *, 3> m_options{};
     QLabel *m_total = nullptr;

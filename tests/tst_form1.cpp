@@ -25,7 +25,8 @@
 // and the price.
 struct Frappe { QString option, champ, avant; int touche, modificateurs; QString apres, attendu, total, prix; int bips; };
 // Buttons released over a caption (G left, D right, M middle, 2 a double
-// click) and every text written into its box.
+// click), with pastes of "99" (C), backspaces (<) and digits typed into its
+// box, and every text written there.
 struct Clic { QString label, avant, boutons; QStringList ecrits; };
 // A key of the menu, the window it opens (-1: none) and what is typed and
 // clicked there; then the total, the price and the unit weight of line 1.
@@ -244,6 +245,8 @@ private slots:
         QTest::newRow("milieu sur 0") << Clic{"Label6", "0", "M", {""}};
         QTest::newRow("milieu sur 7") << Clic{"Label6", "7", "M", {}};
         QTest::newRow("gauche sur 999") << Clic{"Label18", "999", "G", {"1000"}};
+        // Past its limit by a click, a box takes nothing more until it is back within.
+        QTest::newRow("999, puis collage et frappe") << Clic{"Label18", "999", "GC5<5<5", {"1000", "100", "10", "105"}};
         QTest::newRow("gauche sur 1,5") << Clic{"Label28", "1,5", "G", {"2,5"}};
         QTest::newRow("droite sur 12,5") << Clic{"Label28", "12,5", "D", {"11,5"}};
         QTest::newRow("gauche sur abc") << Clic{"Label22", "abc", "G", {""}};
@@ -253,11 +256,17 @@ private slots:
     {
         QFETCH(Clic, c);
         QWidget *l = controle(c.label);
-        voisin<QLineEdit>(l)->setText(c.avant);
-        QSignalSpy changements(voisin<QLineEdit>(l), &QLineEdit::textChanged);
+        QLineEdit *boite = voisin<QLineEdit>(l);
+        boite->setText(c.avant);
+        QApplication::clipboard()->setText("99");
+        QSignalSpy changements(boite, &QLineEdit::textChanged);
         for (const QChar b : c.boutons) {
             if (b == u'2')
                 QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, {}, l->mapTo(m_form.get(), l->rect().center()));
+            else if (b == u'C')
+                boite->paste();
+            else if (b == u'<' || b.isDigit())
+                QTest::keyClick(boite, b == u'<' ? Qt::Key_Backspace : Qt::Key(b.unicode()));
             else
                 QTest::mouseClick(l, b == u'G' ? Qt::LeftButton : b == u'D' ? Qt::RightButton : Qt::MiddleButton);
         }
