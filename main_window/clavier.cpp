@@ -2,11 +2,22 @@
 
 #include <QKeyEvent>
 
+namespace {
+
+bool imprimable(const QString &texte)
+{
+    return !texte.isEmpty() && texte.at(0).unicode() >= 32 && texte.at(0).unicode() != 127;
+}
+
+} // namespace
+
 std::optional<int> codeCaractere(const QKeyEvent &touche)
 {
     const Qt::KeyboardModifiers modificateurs = touche.modifiers();
+    // Windows hands Alt with a key to the menus, which beep when no mnemonic
+    // answers; the box never gets the character. Code 0 passes no filter.
     if (modificateurs & (Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
+        return imprimable(touche.text()) ? std::optional<int>(0) : std::nullopt;
     const int cle = touche.key();
     if (modificateurs & Qt::ControlModifier) {
         if (cle >= Qt::Key_A && cle <= Qt::Key_Z)
@@ -31,7 +42,7 @@ std::optional<int> codeCaractere(const QKeyEvent &touche)
         break;
     }
     const QString t = touche.text();
-    if (!t.isEmpty() && t.at(0).unicode() >= 32 && t.at(0).unicode() != 127)
+    if (imprimable(t))
         return t.at(0).unicode();
     return std::nullopt;
 }

@@ -178,6 +178,7 @@ private slots:
         QTest::newRow("UE 2001 g") << Frappe{"Option3", "Text26", "2001", 0, 0, "", "2001", "2001", ">>", 1};
         QTest::newRow("Ctrl+V") << Frappe{fr, "Text2", "12", Qt::Key_V, ctrl, "", "12", "54", "1,65 €", 1};
         QTest::newRow("Échap") << Frappe{fr, "Text2", "12", Qt::Key_Escape, 0, "", "12", "54", "1,65 €", 1};
+        QTest::newRow("Alt+Z") << Frappe{fr, "Text2", "12", Qt::Key_Z, Qt::AltModifier, "", "12", "54", "1,65 €", 1};
         QTest::newRow("retour arrière") << Frappe{fr, "Text2", "12", Qt::Key_Backspace, 0, "", "1", "4,5", "0,66 €", 0};
         QTest::newRow("effacé") << Frappe{fr, "Text2", "3", Qt::Key_Backspace, 0, "", "", "0", "0,00 €", 0};
         QTest::newRow("entrée") << Frappe{fr, "Text2", "12", Qt::Key_Return, 0, "", "12", "54", "1,65 €", 0};
