@@ -43,7 +43,8 @@ bool estPermis(int code)
 }
 
 // A weight field: digits, commas and the control codes 8 to 13 pass; any
-// other character is refused with a beep before it reaches the field.
+// other character, typed or composed, is refused with a beep before it
+// reaches the field.
 class ChampPoids : public ChampSaisie
 {
 public:
@@ -60,6 +61,11 @@ protected:
             return;
         }
         ChampSaisie::keyPressEvent(evenement);
+    }
+    void inputMethodEvent(QInputMethodEvent *composition) override
+    {
+        filtrerComposition(*composition, estPermis);
+        ChampSaisie::inputMethodEvent(composition);
     }
 };
 

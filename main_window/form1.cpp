@@ -130,6 +130,22 @@ int limiteCompte(int ligne)
     return ligne == LigneGrammes ? 6 : 3;
 }
 
+// The digits and the codes 8 to 13 everywhere, the comma in the extra grams.
+bool caractereAdmis(int ligne, int code)
+{
+    return (code >= '0' && code <= '9') || (code >= 8 && code <= 13) || (code == ',' && ligne == LigneGrammes);
+}
+
+// Discards the character a key press types unless its box admits it, with the beep.
+bool toucheRefusee(int ligne, const QKeyEvent &touche)
+{
+    const std::optional<int> code = codeCaractere(touche);
+    if (!code || caractereAdmis(ligne, *code))
+        return false;
+    Bip::sonner();
+    return true;
+}
+
 // A count written back after a click: shortest form, decimal comma, no
 // grouping ("1000", "2,5").
 QString nombreCourt(double valeur)
@@ -503,6 +519,13 @@ bool Form1::eventFilter(QObject *objet, QEvent *event)
                 return toucheRefusee(ligne, *static_cast<QKeyEvent *>(event));
         }
         break;
+    case QEvent::InputMethod:
+        for (int ligne = 1; ligne <= NombreLignes; ++ligne) {
+            if (objet == caseCompte(ligne))
+                filtrerComposition(*static_cast<QInputMethodEvent *>(event),
+                                   [ligne](int code) { return caractereAdmis(ligne, code); });
+        }
+        break;
     default:
         break;
     }
@@ -570,23 +593,6 @@ void Form1::clicLegende(int ligne, Qt::MouseButton bouton)
     const auto n = nombreFrancais(b->text());
     if (!n || *n == 0 || *n == -1)
         ecrireCompte(ligne, QString());
-}
-
-bool Form1::toucheRefusee(int ligne, const QKeyEvent &touche) const
-{
-    const std::optional<int> caractere = codeCaractere(touche);
-    if (!caractere)
-        return false;
-    const int code = *caractere;
-    const bool chiffre = code >= '0' && code <= '9';
-    const bool virgule = code == ',' && ligne == LigneGrammes;
-    if (code >= 8 && code <= 13)
-        return false;
-    if (!chiffre && !virgule) {
-        Bip::sonner();
-        return true;
-    }
-    return false;
 }
 
 void Form1::ecrireLegendeFenetre()

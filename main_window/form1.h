@@ -14,7 +14,6 @@ class ChampSaisie;
 class Dialogues;
 class FichiersIni;
 class QAction;
-class QKeyEvent;
 class QLabel;
 class QRadioButton;
 class QTimer;
@@ -53,7 +52,6 @@ private:
     void Total_Grammes();
     void clicOption(int option);
     void clicLegende(int ligne, Qt::MouseButton bouton);
-    bool toucheRefusee(int ligne, const QKeyEvent &touche) const;
 
     void ecrireLegendeFenetre();
     void raz();

@@ -21,8 +21,8 @@
 
 // With a service chosen, text typed into a box, or into a field of a settings
 // dialog opened from the menu ("Form3 Text7"), then a key with its modifiers,
-// then more text: the text it then holds and the beeps; for a box, the total
-// and the price.
+// then more text, «committed» by an input method or typed: the text it then
+// holds and the beeps; for a box, the total and the price.
 struct Frappe { QString option, champ, avant; int touche, modificateurs; QString apres, attendu, total, prix; int bips; };
 // Buttons released over a caption (G left, D right, M middle, 2 a double
 // click), with pastes of "99" (C), backspaces (<) and digits typed into its
@@ -179,6 +179,8 @@ private slots:
         QTest::newRow("Ctrl+V") << Frappe{fr, "Text2", "12", Qt::Key_V, ctrl, "", "12", "54", "1,65 €", 1};
         QTest::newRow("Échap") << Frappe{fr, "Text2", "12", Qt::Key_Escape, 0, "", "12", "54", "1,65 €", 1};
         QTest::newRow("Alt+Z") << Frappe{fr, "Text2", "12", Qt::Key_Z, Qt::AltModifier, "", "12", "54", "1,65 €", 1};
+        QTest::newRow("touche morte") << Frappe{fr, "Text2", "1", 0, 0, "«â»", "1", "4,5", "0,66 €", 1};
+        QTest::newRow("composition mêlée") << Frappe{fr, "Text26", "", 0, 0, "«1ê,x5»", "1,5", "1,5", "0,66 €", 2};
         QTest::newRow("retour arrière") << Frappe{fr, "Text2", "12", Qt::Key_Backspace, 0, "", "1", "4,5", "0,66 €", 0};
         QTest::newRow("effacé") << Frappe{fr, "Text2", "3", Qt::Key_Backspace, 0, "", "", "0", "0,00 €", 0};
         QTest::newRow("entrée") << Frappe{fr, "Text2", "12", Qt::Key_Return, 0, "", "12", "54", "1,65 €", 0};
@@ -187,6 +189,7 @@ private slots:
         QTest::newRow("sélection remplacée") << Frappe{fr, "Text3", "123", Qt::Key_Home, Qt::ShiftModifier, "45", "45", "337,5", "3,55 €", 0};
         QTest::newRow("poids : chiffre, virgule") << Frappe{"", "Form2 Text6", "", 0, 0, "7,", "12,57,", "", "", 0};
         QTest::newRow("poids : point, moins, lettre, espace") << Frappe{"", "Form2 Text6", "", 0, 0, ".-a ", "12,5", "", "", 4};
+        QTest::newRow("poids : méthode de saisie") << Frappe{"", "Form2 Text6", "", 0, 0, "«7â,»", "12,57,", "", "", 1};
         QTest::newRow("poids : Ctrl+V") << Frappe{"", "Form2 Text6", "", Qt::Key_V, ctrl, "", "12,5", "", "", 1};
         QTest::newRow("poids : Ctrl+Z") << Frappe{"", "Form2 Text6", "", Qt::Key_Z, ctrl, "", "12,5", "", "", 1};
         QTest::newRow("poids : retour arrière") << Frappe{"", "Form2 Text6", "", Qt::Key_Backspace, 0, "", "12,", "", "", 0};
@@ -213,7 +216,14 @@ private slots:
             QTest::keyClicks(b, f.avant);
             if (f.touche)
                 QTest::keyClick(b, Qt::Key(f.touche), Qt::KeyboardModifiers(f.modificateurs));
-            QTest::keyClicks(b, f.apres);
+            // Text between « and » comes from an input method, in one commit.
+            for (const QString &morceau : f.apres.split(u'«')) {
+                QInputMethodEvent composition({}, {});
+                composition.setCommitString(morceau.section(u'»', 0, 0));
+                if (morceau.contains(u'»'))
+                    QApplication::sendEvent(b, &composition);
+                QTest::keyClicks(b, morceau.contains(u'»') ? morceau.section(u'»', 1) : morceau);
+            }
             vu = b->text();
         };
         const QMap<QString, QString> menus{{"Form2", "MnuParamètres"}, {"Form3", "MnuTarifNormale"}, {"Form4", "MnuEcopli"}, {"Form5", "MnuTarifCEE"}};
