@@ -88,6 +88,14 @@ std::optional<double> nombreFrancais(QStringView texte)
     return valeur;
 }
 
+QString nombreCourt(double valeur)
+{
+    const double arrondi = QString::number(valeur, 'g', 15).toDouble();
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator);
+    return c.toString(arrondi, 'f', QLocale::FloatingPointShortest).replace(u'.', u',');
+}
+
 std::optional<Decimal4> Decimal4::depuisDouble(double valeur)
 {
     if (!std::isfinite(valeur))

@@ -16,6 +16,12 @@
 // Anything else, and a result too large for a double, is not a number.
 std::optional<double> nombreFrancais(QStringView texte);
 
+// A count written back after a click: rounded to 15 significant digits, as
+// the original platform writes a double, then in its shortest form with the
+// decimal comma and no grouping ("1000", "2,5"; 0,9 - 1 gives "-0,1", not
+// "-0,09999999999999998").
+QString nombreCourt(double valeur);
+
 // A decimal with four places: a signed 64-bit count of ten-thousandths.
 // Every operation that would leave the range says so instead of wrapping.
 class Decimal4

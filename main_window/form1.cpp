@@ -146,15 +146,6 @@ bool toucheRefusee(int ligne, const QKeyEvent &touche)
     return true;
 }
 
-// A count written back after a click: shortest form, decimal comma, no
-// grouping ("1000", "2,5").
-QString nombreCourt(double valeur)
-{
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::OmitGroupSeparator);
-    return c.toString(valeur, 'f', QLocale::FloatingPointShortest).replace(u'.', u',');
-}
-
 QPixmap dessin(const QString &chemin, QSize taille)
 {
     QPixmap image(taille);

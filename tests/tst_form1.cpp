@@ -260,6 +260,8 @@ private slots:
         QTest::newRow("999, puis collage et frappe") << Clic{"Label18", "999", "GC5<5<5", {"1000", "100", "10", "105"}};
         QTest::newRow("gauche sur 1,5") << Clic{"Label28", "1,5", "G", {"2,5"}};
         QTest::newRow("droite sur 12,5") << Clic{"Label28", "12,5", "D", {"11,5"}};
+        QTest::newRow("droite sur 0,9") << Clic{"Label28", "0,9", "D", {"-0,1"}};
+        QTest::newRow("droite sur 0,7") << Clic{"Label28", "0,7", "D", {"-0,3"}};
         QTest::newRow("gauche sur abc") << Clic{"Label22", "abc", "G", {""}};
         QTest::newRow("milieu sur abc") << Clic{"Label22", "abc", "M", {""}};
     }
