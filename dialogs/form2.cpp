@@ -53,9 +53,10 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *evenement) override
     {
-        // Escape is left to the dialog, which it closes.
+        // Escape (27) too: swallowed here, it never reaches the dialog, which
+        // stays open with the user's edits.
         const std::optional<int> code = codeCaractere(*evenement);
-        if (code && *code != 27 && !estPermis(*code)) {
+        if (code && !estPermis(*code)) {
             evenement->accept();
             Bip::sonner();
             return;

@@ -190,6 +190,7 @@ private slots:
         QTest::newRow("poids : chiffre, virgule") << Frappe{"", "Form2 Text6", "", 0, 0, "7,", "12,57,", "", "", 0};
         QTest::newRow("poids : point, moins, lettre, espace") << Frappe{"", "Form2 Text6", "", 0, 0, ".-a ", "12,5", "", "", 4};
         QTest::newRow("poids : méthode de saisie") << Frappe{"", "Form2 Text6", "", 0, 0, "«7â,»", "12,57,", "", "", 1};
+        QTest::newRow("poids : Échap") << Frappe{"", "Form2 Text6", "", Qt::Key_Escape, 0, "", "12,5", "", "", 1};
         QTest::newRow("poids : Ctrl+V") << Frappe{"", "Form2 Text6", "", Qt::Key_V, ctrl, "", "12,5", "", "", 1};
         QTest::newRow("poids : Ctrl+Z") << Frappe{"", "Form2 Text6", "", Qt::Key_Z, ctrl, "", "12,5", "", "", 1};
         QTest::newRow("poids : retour arrière") << Frappe{"", "Form2 Text6", "", Qt::Key_Backspace, 0, "", "12,", "", "", 0};
