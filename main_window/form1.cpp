@@ -548,15 +548,15 @@ void Form1::changementCompte(int ligne)
     Total_Grammes();
 }
 
-void Form1::Total_Grammes()
+void Form1::Total_Grammes(bool bipAuDela)
 {
     m_total->setText(texteTotal(m_pesee.total()));
-    clicOption(2);
-    clicOption(1);
-    clicOption(3);
+    clicOption(2, bipAuDela);
+    clicOption(1, bipAuDela);
+    clicOption(3, bipAuDela);
 }
 
-void Form1::clicOption(int option)
+void Form1::clicOption(int option, bool bipAuDela)
 {
     if (!m_options.at(std::size_t(option - 1))->isChecked())
         return;
@@ -566,7 +566,8 @@ void Form1::clicOption(int option)
     const Affranchissement a =
         affranchissement(Decimal4::depuisTexte(m_total->text()), grille, m_dialogues->symbole());
     m_prix->setText(a.texte);
-    if (a.bip)
+    m_prixAuDela = a.bip;
+    if (a.bip && bipAuDela)
         Bip::sonner();
 }
 
@@ -593,6 +594,7 @@ void Form1::ecrireLegendeFenetre()
 
 void Form1::activation()
 {
+    const bool dejaAuDela = m_prixAuDela;
     for (int entree = 1; entree <= 25; ++entree)
         m_pesee.setPoidsUnitaire(entree, m_dialogues->poids(entree));
     const auto copierPrix = [this](ServiceExpedition service) {
@@ -609,12 +611,14 @@ void Form1::activation()
     ecrireLegendeFenetre();
 
     // What the window shows must match the counts and the settings now in
-    // force, not the unit weights and the price of before.
+    // force, not the unit weights and the price of before. It beeps only
+    // when new settings push the total beyond the last bracket: closing a
+    // window that changed nothing stays silent.
     std::array<QString, NombreLignes> comptes;
     for (int ligne = 1; ligne <= NombreLignes; ++ligne)
         comptes.at(std::size_t(ligne - 1)) = caseCompte(ligne)->text();
     m_pesee.recalculer(comptes);
-    Total_Grammes();
+    Total_Grammes(!dejaAuDela);
 }
 
 void Form1::raz()

@@ -49,8 +49,9 @@ private:
     void ecrireCompte(int ligne, const QString &texte);
 
     void changementCompte(int ligne);
-    void Total_Grammes();
-    void clicOption(int option);
+    // bipAuDela false: ">>" beyond the last bracket, without the beep.
+    void Total_Grammes(bool bipAuDela = true);
+    void clicOption(int option, bool bipAuDela = true);
     void clicLegende(int ligne, Qt::MouseButton bouton);
 
     void ecrireLegendeFenetre();
@@ -61,6 +62,8 @@ private:
     // The window's copies of the three grids, indexed by ServiceExpedition.
     std::array<GrilleTarif, 3> m_grilles;
     bool m_dejaActivee = false;
+    // Label5 shows ">>": the total lies beyond the selected grid's last bracket.
+    bool m_prixAuDela = false;
 
     std::array<ChampSaisie *, NombreLignes> m_cases{};
     std::array<QLabel *, NombreLignes> m_legendes{};

@@ -29,8 +29,9 @@ struct Frappe { QString option, champ, avant; int touche, modificateurs; QString
 // box, and every text written there.
 struct Clic { QString label, avant, boutons; QStringList ecrits; };
 // A key of the menu, the window it opens (-1: none) and what is typed and
-// clicked there; then the total, the price and the unit weight of line 1.
-struct Commande { int touche, modificateurs, fenetre; QString champ, saisie, bouton, total, prix, unitaire; };
+// clicked there; then the total, the price, the unit weight of line 1 and
+// the beeps, with 2 envelopes and `grammes` counted.
+struct Commande { int touche, modificateurs, fenetre; QString champ, saisie, bouton, total, prix, unitaire, grammes = "33,6"; int bips = 0; };
 Q_DECLARE_METATYPE(Frappe)
 Q_DECLARE_METATYPE(Clic)
 Q_DECLARE_METATYPE(Commande)
@@ -332,6 +333,10 @@ private slots:
         QTest::newRow("Alt+R") << Commande{Qt::Key_R, alt, -1, "", "", "", "0", "0,00 €", "3,2"};
         QTest::newRow("Alt+F") << Commande{Qt::Key_F, alt, -1, "", "", "", "40", "1,10 €", "3,2"};
         QTest::newRow("Ctrl+Q") << Commande{Qt::Key_Q, ctrl, -1, "", "", "", "40", "1,10 €", "3,2"};
+        // Beyond the last bracket: a beep when typing gets there, none when a
+        // window that changed nothing closes, one when a save gets there.
+        QTest::newRow("Alt+A, au-delà") << Commande{Qt::Key_A, alt, 4, "", "", "", "4006,4", ">>", "3,2", "4000", 1};
+        QTest::newRow("Ctrl+P, poids au-delà") << Commande{Qt::Key_P, ctrl, 0, "Text1", "9999", "Command1", "20031,6", ">>", "9999", "33,6", 1};
     }
     void commandes()
     {
@@ -339,7 +344,7 @@ private slots:
         QApplication::clipboard()->setText("rien");
         QSignalSpy quitter(controle<QAction>("MnuQuitter"), &QAction::triggered);
         taper(compte(1), "2");
-        taper(compte(26), "33,6");
+        taper(compte(26), c.grammes);
         compte(26)->selectAll();
         m_dansLeDialogue = [&](QDialog *d) {
             if (!c.champ.isEmpty()) {
@@ -350,14 +355,14 @@ private slots:
         };
         QTest::keyClick(compte(26), Qt::Key(c.touche), Qt::KeyboardModifiers(c.modificateurs));
         QCOMPARE(m_demandes, c.fenetre < 0 ? QList<Dialogues::Fenetre>() : QList{Dialogues::Fenetre(c.fenetre)});
-        QCOMPARE(compte(26)->text(), c.total == "0" ? "" : "33,6");
+        QCOMPARE(compte(26)->text(), c.total == "0" ? "" : c.grammes);
         QCOMPARE(texte("Label3"), c.total);
         QCOMPARE(texte("Label5"), c.prix);
         QCOMPARE(quitter.count(), int(c.touche == Qt::Key_Q));
         QTRY_COMPARE(controle<QMenu>("MnuFichier")->isVisible(), c.touche == Qt::Key_F);
         controle<QMenu>("MnuFichier")->close();
         QCOMPARE(QApplication::clipboard()->text(), "rien");
-        QCOMPARE(m_bips->nombre, 0);
+        QCOMPARE(m_bips->nombre, c.bips);
         QCOMPARE(survoler(controle("Label6")), "Enveloppe Blanche courante de type autocollante (Format C6). Poids " + c.unitaire + " Grammes");
     }
 
