@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -314,6 +315,98 @@ Ouverture ouvrir(const QString &chemin, QFile &fichier)
     return Ouverture::Ouvert;
 }
 
+ResultatEcriture echecDansDossier(const QString &chemin, const QString &raison, int erreur = 0)
+{
+    const QFileInfo info(chemin);
+    return ResultatEcriture::echec(
+        QStringLiteral("Impossible d'enregistrer « %1 » dans le dossier « %2 » : %3.")
+            .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), raison),
+        erreur);
+}
+
+// Creates a folder and its missing parents, private to the user as the XDG
+// base directory rules ask. The error number of the failure, or 0.
+int creerDossier(const QString &dossier)
+{
+    const QByteArray nom = QFile::encodeName(dossier);
+    if (::mkdir(nom.constData(), 0700) == 0)
+        return 0;
+    int erreur = errno;
+    if (erreur == ENOENT) {
+        const QString parent = QFileInfo(dossier).absolutePath();
+        if (parent == dossier)
+            return erreur;
+        erreur = creerDossier(parent);
+        if (erreur != 0)
+            return erreur;
+        if (::mkdir(nom.constData(), 0700) == 0)
+            return 0;
+        erreur = errno;
+    }
+    struct stat etat{};
+    if (erreur == EEXIST && ::stat(nom.constData(), &etat) == 0)
+        return S_ISDIR(etat.st_mode) ? 0 : ENOTDIR;
+    return erreur;
+}
+
+// Reads `source` (nothing if it is missing), applies the writes and replaces
+// `chemin` atomically with the result.
+ResultatEcriture enregistrer(const QString &chemin, const QString &source,
+                             const QList<EcritureIni> &ecritures)
+{
+    const auto echec = [&](const QString &raison, int erreur = 0) {
+        return echecDansDossier(chemin, raison, erreur);
+    };
+
+    QByteArray contenu;
+    QFile ancien;
+    switch (ouvrir(source, ancien)) {
+    case Ouverture::Absent:
+        break;
+    case Ouverture::Dossier:
+        return echec(raisonSysteme(EISDIR, {}));
+    case Ouverture::PasUnFichier:
+        // Replacing a pipe or a device with a file would not be a save.
+        return echec(QStringLiteral("ce n'est pas un fichier ordinaire"));
+    case Ouverture::Erreur:
+        return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
+    case Ouverture::Ouvert:
+        contenu = ancien.readAll();
+        if (ancien.error() != QFileDevice::NoError)
+            return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
+        ancien.close();
+        break;
+    }
+
+    const ResultatEcriture applique = FormatIni::ecrire(contenu, ecritures);
+    if (!applique)
+        return echec(applique.raison);
+
+    // Written beside the old file, then renamed over it: a crash, a full disk
+    // or a killed process never leaves a half-written file.
+    QSaveFile nouveau(chemin);
+    errno = 0;
+    if (!nouveau.open(QIODevice::WriteOnly)) {
+        const int erreur = errno;
+        return echec(raisonSysteme(erreur, QStringLiteral("le fichier ne peut pas être créé")), erreur);
+    }
+    // Qt reports a short write (file-size limit, full disk) as a success, so
+    // the temporary file's size on disk is checked before it replaces the old.
+    const bool ecrit = nouveau.write(contenu) == contenu.size() && nouveau.flush();
+    const int erreur = errno;
+    struct stat etat{};
+    if (!ecrit || fstat(nouveau.handle(), &etat) != 0 || etat.st_size != contenu.size()) {
+        nouveau.cancelWriting();
+        return echec(raisonSysteme(erreur, QStringLiteral("l'écriture a échoué")), erreur);
+    }
+    errno = 0;
+    if (!nouveau.commit()) {
+        const int erreurCommit = errno;
+        return echec(raisonSysteme(erreurCommit, QStringLiteral("l'écriture a échoué")), erreurCommit);
+    }
+    return {};
+}
+
 } // namespace
 
 namespace FormatIni {
@@ -370,65 +463,38 @@ QString lireFichier(const QString &chemin, QStringView section, QStringView cle)
 
 ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &ecritures)
 {
-    const QFileInfo info(chemin);
-    const auto echec = [&](const QString &raison) {
-        return ResultatEcriture::echec(
-            QStringLiteral("Impossible d'enregistrer « %1 » dans le dossier « %2 » : %3.")
-                .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), raison));
-    };
+    return enregistrer(chemin, chemin, ecritures);
+}
 
-    QByteArray contenu;
-    QFile ancien;
-    switch (ouvrir(chemin, ancien)) {
-    case Ouverture::Absent:
-        break;
-    case Ouverture::Dossier:
-        return echec(raisonSysteme(EISDIR, {}));
-    case Ouverture::PasUnFichier:
-        // Replacing a pipe or a device with a file would not be a save.
-        return echec(QStringLiteral("ce n'est pas un fichier ordinaire"));
-    case Ouverture::Erreur:
-        return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
-    case Ouverture::Ouvert:
-        contenu = ancien.readAll();
-        if (ancien.error() != QFileDevice::NoError)
-            return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
-        ancien.close();
-        break;
-    }
-
-    const ResultatEcriture applique = ecrire(contenu, ecritures);
-    if (!applique)
-        return echec(applique.raison);
-
-    // Written beside the old file, then renamed over it: a crash, a full disk
-    // or a killed process never leaves a half-written file.
-    QSaveFile nouveau(chemin);
-    errno = 0;
-    if (!nouveau.open(QIODevice::WriteOnly))
-        return echec(raisonSysteme(errno, QStringLiteral("le fichier ne peut pas être créé")));
-    // Qt reports a short write (file-size limit, full disk) as a success, so
-    // the temporary file's size on disk is checked before it replaces the old.
-    const bool ecrit = nouveau.write(contenu) == contenu.size() && nouveau.flush();
-    const int erreur = errno;
-    struct stat etat{};
-    if (!ecrit || fstat(nouveau.handle(), &etat) != 0 || etat.st_size != contenu.size()) {
-        nouveau.cancelWriting();
-        return echec(raisonSysteme(erreur, QStringLiteral("l'écriture a échoué")));
-    }
-    errno = 0;
-    if (!nouveau.commit())
-        return echec(raisonSysteme(errno, QStringLiteral("l'écriture a échoué")));
-    return {};
+ResultatEcriture creerDepuis(const QString &chemin, const QString &modele,
+                             const QList<EcritureIni> &ecritures)
+{
+    const QString dossier = QFileInfo(chemin).absolutePath();
+    const int erreur = creerDossier(dossier);
+    if (erreur != 0)
+        return echecDansDossier(chemin, raisonSysteme(erreur, QStringLiteral("le dossier ne peut pas être créé")), erreur);
+    return enregistrer(chemin, modele, ecritures);
 }
 
 } // namespace FormatIni
 
-FichiersIni::FichiersIni(const QString &repertoire) : m_repertoire(repertoire) {}
+FichiersIni::FichiersIni(const QString &repertoire, const QString &repertoireUtilisateur)
+    : m_repertoire(repertoire), m_repertoireUtilisateur(repertoireUtilisateur)
+{
+}
 
 FichiersIni FichiersIni::duProgramme()
 {
-    return FichiersIni(QCoreApplication::applicationDirPath());
+    return FichiersIni(QCoreApplication::applicationDirPath(), repertoireDuCompte());
+}
+
+QString FichiersIni::repertoireDuCompte()
+{
+    // Named here rather than taken from the application's name, so that every
+    // program of the project that works on the settings finds the same folder.
+    const QString configuration =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return configuration.isEmpty() ? QString() : configuration + QStringLiteral("/ambrelot");
 }
 
 QString FichiersIni::chemin(FichierIni fichier) const
@@ -450,9 +516,22 @@ QString FichiersIni::chemin(FichierIni fichier) const
     return m_repertoire + u'/' + QLatin1StringView(nom) + QStringLiteral(".ini");
 }
 
+QString FichiersIni::cheminCopie(FichierIni fichier) const
+{
+    if (m_repertoireUtilisateur.isEmpty())
+        return {};
+    return m_repertoireUtilisateur + u'/' + QFileInfo(chemin(fichier)).fileName();
+}
+
+QString FichiersIni::cheminLu(FichierIni fichier) const
+{
+    const QString copie = cheminCopie(fichier);
+    return !copie.isEmpty() && QFileInfo::exists(copie) ? copie : chemin(fichier);
+}
+
 QString FichiersIni::lire(FichierIni fichier, QStringView section, QStringView cle) const
 {
-    return FormatIni::lireFichier(chemin(fichier), section, cle);
+    return FormatIni::lireFichier(cheminLu(fichier), section, cle);
 }
 
 ResultatEcriture FichiersIni::ecrire(FichierIni fichier, const QString &section, const QString &cle,
@@ -463,5 +542,16 @@ ResultatEcriture FichiersIni::ecrire(FichierIni fichier, const QString &section,
 
 ResultatEcriture FichiersIni::ecrire(FichierIni fichier, const QList<EcritureIni> &ecritures) const
 {
-    return FormatIni::ecrireFichier(chemin(fichier), ecritures);
+    const QString lu = cheminLu(fichier);
+    const ResultatEcriture ici = FormatIni::ecrireFichier(lu, ecritures);
+    const QString copie = cheminCopie(fichier);
+    // Only a folder that refuses writes as such sends the save to the user's
+    // copy; a full disk or a size limit would fail there too, and is reported.
+    const bool refuse = ici.erreur == EACCES || ici.erreur == EPERM || ici.erreur == EROFS;
+    if (ici || copie.isEmpty() || lu == copie || !refuse)
+        return ici;
+    ResultatEcriture chezSoi = FormatIni::creerDepuis(copie, lu, ecritures);
+    if (!chezSoi)
+        chezSoi.raison = ici.raison + u'\n' + chezSoi.raison;
+    return chezSoi;
 }

@@ -10,8 +10,11 @@ struct ResultatEcriture
 {
     bool ok = true;
     QString raison;
+    // The system's error number when the system refused the write, else 0.
+    int erreur = 0;
 
-    static ResultatEcriture echec(const QString &raison) { return {false, raison}; }
+    static ResultatEcriture echec(const QString &raison, int erreur = 0)
+    { return {false, raison, erreur}; }
     explicit operator bool() const { return ok; }
 };
 
@@ -45,22 +48,39 @@ QString lireFichier(const QString &chemin, QStringView section, QStringView cle)
 // other than a regular file in the file's place is left alone: the write fails.
 ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &ecritures);
 
+// Writes a file that does not exist yet, in one atomic replace: the bytes of
+// `modele` (none if it is missing) with the writes applied. Creates the
+// file's folder when needed. `modele` is only read.
+ResultatEcriture creerDepuis(const QString &chemin, const QString &modele,
+                             const QList<EcritureIni> &ecritures);
+
 } // namespace FormatIni
 
 enum class FichierIni { PoidsElements, TarifNormal, TarifEcopli, TarifCEE };
 
 // The four settings files of one directory: the executable's for the
-// program, a temporary one for the tests.
+// program, a temporary one for the tests. With a user's folder, each file is
+// looked up on its own at every call: the user's copy when it exists, else
+// the file of `repertoire`; a save that `repertoire` refuses (permission,
+// read-only file system) creates the user's copy from the file there, which
+// itself is never changed.
 class FichiersIni
 {
 public:
-    explicit FichiersIni(const QString &repertoire);
+    explicit FichiersIni(const QString &repertoire, const QString &repertoireUtilisateur = {});
 
-    // The directory of the running executable.
+    // The directory of the running executable, and the account's own folder.
     static FichiersIni duProgramme();
+    // $XDG_CONFIG_HOME/ambrelot (~/.config/ambrelot); empty if there is none.
+    static QString repertoireDuCompte();
 
     QString repertoire() const { return m_repertoire; }
+    QString repertoireUtilisateur() const { return m_repertoireUtilisateur; }
+    // The file beside the program, and the user's copy (empty without a user's folder).
     QString chemin(FichierIni fichier) const;
+    QString cheminCopie(FichierIni fichier) const;
+    // The file that a read uses now.
+    QString cheminLu(FichierIni fichier) const;
 
     QString lire(FichierIni fichier, QStringView section, QStringView cle) const;
     ResultatEcriture ecrire(FichierIni fichier, const QString &section, const QString &cle,
@@ -91,4 +111,5 @@ public:
 
 private:
     QString m_repertoire;
+    QString m_repertoireUtilisateur;
 };

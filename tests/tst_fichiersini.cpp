@@ -12,18 +12,27 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // Bytes, a section and a key: the value read there; or the value written
 // there and the bytes after, or why the write is refused.
 struct Cas { QByteArray octets; QString section, cle, valeur; QByteArray apres = {}; QString raison = {}; };
+// The user's copy before a save (null: none), how many of the program's and
+// the account's folders refuse writes, the shipped file and the copy after.
+struct Compte { QByteArray copie; int proteges; QByteArray livre, copieApres; };
 Q_DECLARE_METATYPE(Cas)
+Q_DECLARE_METATYPE(Compte)
 
 namespace {
 
 // A file as a user might have left it: a comment, a foreign section, blank
 // lines, LF line ends here and there. All of it must outlive every save.
 const QString Nouveau = QStringLiteral("réglage « nouveau »");
+// A shipped settings file, with a comment and a key the program does not know.
+const QByteArray Livre = "; d'origine\r\n[Tarification]\r\nInconnue=1\r\nTarifN20Gr=0,66\r\n";
 const QByteArray Depart = "; mes r\xe9glages\r\n[Perso]\nnote=garder\n\r\n[Date]\r\nMiseAJour=hier\r\n\r\n";
 
 // Saves the file with every value `valeur`, as its dialog would.
@@ -222,6 +231,52 @@ private slots:
         QCOMPARE(lireOctets(fichiers.chemin(fichier)), marge ? avant : nouveau);
         QCOMPARE(r.raison, marge ? echec(fichiers, fichier, "la taille de fichier permise est dépassée") : QString());
         QCOMPARE(QDir(dir.path()).count(), 3u);
+    }
+
+    // Where a save goes: the user's copy when it exists, else beside the
+    // program, else a new copy of the shipped file with the changes, which
+    // leaves the shipped file as it is; nowhere, a failure naming both folders.
+    // Root writes everywhere: a folder is protected from it by a tmpfs made
+    // read-only, in a mount namespace of the test's own.
+    void parCompte_data()
+    {
+        QTest::addColumn<Compte>("c");
+        const QByteArray modifie = Livre.chopped(4) + "70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n";
+        QTest::newRow("copie présente") << Compte{"[Tarification]\r\nTarifN20Gr=0,80\r\n", 0, Livre,
+                                                   "[Tarification]\r\nTarifN20Gr=0,70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n"};
+        QTest::newRow("programme inscriptible") << Compte{{}, 0, modifie, {}};
+        QTest::newRow("programme protégé") << Compte{{}, 1, Livre, modifie};
+        QTest::newRow("nulle part") << Compte{{}, 2, Livre, {}};
+    }
+    void parCompte()
+    {
+        QFETCH(Compte, c);
+        const bool root = geteuid() == 0;
+        if (c.proteges && root && (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0))
+            QSKIP("administrateur sans droit de monter : aucun dossier ne peut lui être interdit ici");
+        QTemporaryDir base;
+        const FichiersIni fichiers(base.filePath("programme"), base.filePath("compte/ambrelot"));
+        const QByteArray dossiers[] = {QFile::encodeName(fichiers.repertoire()), QFile::encodeName(base.filePath("compte"))};
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(QDir().mkpath(dossiers[i]) && (i >= c.proteges || !root || mount("tmpfs", dossiers[i], "tmpfs", 0, "size=64k") == 0));
+        QVERIFY(ecrireOctets(fichiers.chemin(FichierIni::TarifNormal), Livre));
+        QVERIFY(c.copie.isNull() || (QDir().mkpath(fichiers.repertoireUtilisateur()) && ecrireOctets(fichiers.cheminCopie(FichierIni::TarifNormal), c.copie)));
+        for (int i = 0; i < c.proteges; ++i)
+            QCOMPARE(root ? mount(nullptr, dossiers[i], nullptr, MS_REMOUNT | MS_RDONLY, nullptr) : chmod(dossiers[i], 0555), 0);
+        const auto liberer = qScopeGuard([&] {
+            for (int i = 0; i < c.proteges; ++i)
+                root ? umount2(dossiers[i], MNT_DETACH) : chmod(dossiers[i], 0755);
+        });
+        const ResultatEcriture r = fichiers.ecrire(FichierIni::TarifNormal, {{"Tarification", "TarifN20Gr", "0,70"}, {"Date", "MiseAJour", "5 à 6"}});
+        QCOMPARE(lireOctets(fichiers.chemin(FichierIni::TarifNormal)), c.livre);
+        QCOMPARE(lireOctets(fichiers.cheminCopie(FichierIni::TarifNormal)), c.copieApres);
+        QCOMPARE(QFileInfo::exists(fichiers.repertoireUtilisateur()), !c.copieApres.isNull());
+        QCOMPARE(fichiers.LireTarifNormal(u"Tarification", u"TarifN20Gr"), r ? "0,70" : "0,66");
+        const auto echec = [root](const QString &dossier) {
+            return QStringLiteral("Impossible d'enregistrer « TarifNormal.ini » dans le dossier « %1 » : %2.")
+                .arg(dossier, root ? "le dossier est en lecture seule" : "l'accès au dossier est refusé");
+        };
+        QCOMPARE(r.raison, c.proteges < 2 ? QString() : echec(fichiers.repertoire()) + "\n" + echec(fichiers.repertoireUtilisateur()));
     }
 };
 
