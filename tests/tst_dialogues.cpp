@@ -24,8 +24,7 @@ namespace {
 
 const QList<Cas> Tous{
     {Fenetre::Poids, "Form2", FichierIni::PoidsElements,
-     {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12", "Text13",
-      "Text14", "Text15", "Text16", "Text17", "Text18", "Text19", "Text20", "Text21", "Text22", "Text23", "Text24", "Text25"},
+     [] { QStringList champs; for (int n = 1; n <= 25; ++n) champs << QStringLiteral("Text%1").arg(n); return champs; }(),
      "Env114", "Envellope114", "Les poids des éléments n'ont pas été enregistrés."},
     {Fenetre::TarifNormal, "Form3", FichierIni::TarifNormal, {"Text1", "Text2", "Text3", "Text9", "Text4", "Text5", "Text6", "Text7"},
      "Tarification", "TarifN20Gr", "Les tarifs France Rapide n'ont pas été enregistrés.", "Text8"},
@@ -61,7 +60,8 @@ private slots:
     // With no file, fields are empty and the caption has no stamp; "Défaut"
     // fills the fields and writes nothing until the save, which creates the
     // file with every default. Then what the window shows (the stamp as #;
-    // captions grow to their text, so sizes tell) and the Tab order.
+    // captions grow to their text, so sizes tell), the Tab order, and the
+    // caption and fields of the two openings without a file.
     void fenetres_data()
     {
         QTest::addColumn<Cas>("c");
@@ -78,19 +78,17 @@ private slots:
             if (c.champs.isEmpty())
                 break;
             afficherPuis(banc.dialogues, c.fenetre, [&](QDialog *d) {
-                vus << d->windowTitle();
+                vus << d->windowTitle() + " :";
                 for (const QString &nom : c.champs)
-                    vus << enfant(d, nom)->text();
+                    vus.last() += " «" + enfant(d, nom)->text() + "»";
                 cliquer(d, "Command3");
                 cliquer(d, bouton);
             });
-            QCOMPARE(vus.mid(vus.size() - c.champs.size()), QStringList(c.champs.size(), QString()));
-            QVERIFY(vus.at(vus.size() - c.champs.size() - 1).endsWith("(Mise à jour le )"));
             QCOMPARE(sansTampon(banc.octets(c.fichier)), QString(bouton).endsWith('1') ? attendu(QFileInfo(banc.chemin(c.fichier)).fileName()) : "");
         }
         bool ouvert = false;
         afficherPuis(banc.dialogues, c.fenetre, [&](QDialog *d) {
-            vus = apercu(d);
+            vus = apercu(d) + vus;
             vus[0] = QString::fromLatin1(sansTampon(vus[0].toLatin1()));
             for (QWidget *w = d->focusWidget(); w && QTest::qWaitForWindowActive(d) && !vus.contains(w->objectName()); w = d->focusWidget()) {
                 vus << w->objectName();
@@ -160,7 +158,6 @@ private slots:
         QVERIFY(!banc.dialogues.estCharge(c.fenetre) && !banc.dialogue(c.nom));
         QCOMPARE(banc.dialogues.estCharge(Fenetre::Poids), c.nom != "Form2");
         QCOMPARE(lire(banc.dialogues, c), fermeture == "Command1" ? "9" : "2");
-        QVERIFY(banc.octets(c.fichier).startsWith(cp1252("; à garder\r\n")));
         QCOMPARE(banc.fichiers.lire(c.fichier, c.section, u"TarifCEE2000Gr"), "9,99");
         if (c.nom != "Form3")
             QCOMPARE(banc.octets(FichierIni::TarifNormal), normal);
