@@ -2,10 +2,10 @@
 # (manual page, AppStream metadata, Debian's copyright and changelog), and
 # CPack's DEB generator. scripts/paquet builds it.
 
-set(AMBRELOT_ID_APPSTREAM fr.ambrelot.ambrelot)
+set(AMBRELOT_ID_APPSTREAM example.ambrelot.ambrelot)
 # Where the screenshots of docs/ are published, for the software centres.
-set(AMBRELOT_SITE https://ambrelot.fr)
-set(AMBRELOT_MAINTENEUR "Équipe Ambrelot <paquets@ambrelot.fr>")
+set(AMBRELOT_SITE https://ambrelot.example)
+set(AMBRELOT_MAINTENEUR "Équipe Ambrelot <paquets@ambrelot.example>")
 
 set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/${AMBRELOT_ID_APPSTREAM}.metainfo.xml)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/ambrelot.metainfo.xml.in ${metainfo} @ONLY)
