@@ -24,10 +24,15 @@ void ChampSaisie::definirTexte(const QString &texte)
 
 // After each edit the limit shrinks back towards the typing limit, never
 // below the text's length (lowering maxLength under it would cut the text).
-// Setting an unchanged limit would set the text again and lose the undo history.
+// Setting the limit sets the text again, which loses the undo history and
+// sends the cursor to the end: it is set only when it changes, and the
+// cursor is put back where the user left it.
 void ChampSaisie::ajusterLimite()
 {
     const int limite = std::max(m_limiteFrappe, int(text().size()));
-    if (m_limiteFrappe > 0 && limite != maxLength())
+    if (m_limiteFrappe > 0 && limite != maxLength()) {
+        const int curseur = cursorPosition();
         setMaxLength(limite);
+        setCursorPosition(curseur);
+    }
 }

@@ -25,8 +25,8 @@
 // holds and the beeps; for a box, the total and the price.
 struct Frappe { QString option, champ, avant; int touche, modificateurs; QString apres, attendu, total, prix; int bips; };
 // Buttons released over a caption (G left, D right, M middle, 2 a double
-// click), with pastes of "99" (C), backspaces (<) and digits typed into its
-// box, and every text written there.
+// click), with pastes of "99" (C), backspaces (<), moves left (←) and digits
+// typed into its box, and every text written there.
 struct Clic { QString label, avant, boutons; QStringList ecrits; };
 // A key of the menu, the window it opens (-1: none) and what is typed and
 // clicked there; then the total, the price, the unit weight of line 1 and
@@ -255,6 +255,7 @@ private slots:
         QTest::newRow("gauche sur 999") << Clic{"Label18", "999", "G", {"1000"}};
         // Past its limit by a click, a box takes nothing more until it is back within.
         QTest::newRow("999, puis collage et frappe") << Clic{"Label18", "999", "GC5<5<5", {"1000", "100", "10", "105"}};
+        QTest::newRow("1000, effacé au milieu") << Clic{"Label18", "999", "G←←<<", {"1000", "100", "00"}};
         QTest::newRow("gauche sur 1,5") << Clic{"Label28", "1,5", "G", {"2,5"}};
         QTest::newRow("droite sur 12,5") << Clic{"Label28", "12,5", "D", {"11,5"}};
         QTest::newRow("droite sur 0,9") << Clic{"Label28", "0,9", "D", {"-0,1"}};
@@ -275,8 +276,8 @@ private slots:
                 QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, {}, l->mapTo(m_form.get(), l->rect().center()));
             else if (b == u'C')
                 boite->paste();
-            else if (b == u'<' || b.isDigit())
-                QTest::keyClick(boite, b == u'<' ? Qt::Key_Backspace : Qt::Key(b.unicode()));
+            else if (b == u'<' || b == u'←' || b.isDigit())
+                QTest::keyClick(boite, b == u'<' ? Qt::Key_Backspace : b == u'←' ? Qt::Key_Left : Qt::Key(b.unicode()));
             else
                 QTest::mouseClick(l, b == u'G' ? Qt::LeftButton : b == u'D' ? Qt::RightButton : Qt::MiddleButton);
         }
