@@ -23,6 +23,8 @@
 #include <QSvgRenderer>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 enum Cadre { Frame1, Frame2, Frame3, Frame8, Frame7, Frame4, Frame5, Frame6, NombreCadres };
@@ -128,6 +130,14 @@ constexpr int LigneGrammes = 26;
 int limiteCompte(int ligne)
 {
     return ligne == LigneGrammes ? 6 : 3;
+}
+
+// The line (1 to 26) of the control `objet` among `controles`, 0 for none.
+template<typename Controle>
+int ligneDe(const QObject *objet, const std::array<Controle *, NombreLignes> &controles)
+{
+    const auto trouve = std::find(controles.begin(), controles.end(), objet);
+    return trouve == controles.end() ? 0 : int(trouve - controles.begin()) + 1;
 }
 
 // The digits and the codes 8 to 13 everywhere, the comma in the extra grams.
@@ -491,10 +501,8 @@ bool Form1::eventFilter(QObject *objet, QEvent *event)
         break;
     }
     case QEvent::MouseButtonRelease:
-        for (int ligne = 1; ligne <= NombreLignes; ++ligne) {
-            if (objet == legendeLigne(ligne))
-                clicLegende(ligne, static_cast<QMouseEvent *>(event)->button());
-        }
+        if (const int ligne = ligneDe(objet, m_legendes))
+            clicLegende(ligne, static_cast<QMouseEvent *>(event)->button());
         break;
     case QEvent::ShortcutOverride:
         // A count box would take Ctrl+C (copy) and Ctrl+E (end of line) for
@@ -505,17 +513,13 @@ bool Form1::eventFilter(QObject *objet, QEvent *event)
         }
         break;
     case QEvent::KeyPress:
-        for (int ligne = 1; ligne <= NombreLignes; ++ligne) {
-            if (objet == caseCompte(ligne))
-                return toucheRefusee(ligne, *static_cast<QKeyEvent *>(event));
-        }
+        if (const int ligne = ligneDe(objet, m_cases))
+            return toucheRefusee(ligne, *static_cast<QKeyEvent *>(event));
         break;
     case QEvent::InputMethod:
-        for (int ligne = 1; ligne <= NombreLignes; ++ligne) {
-            if (objet == caseCompte(ligne))
-                filtrerComposition(*static_cast<QInputMethodEvent *>(event),
-                                   [ligne](int code) { return caractereAdmis(ligne, code); });
-        }
+        if (const int ligne = ligneDe(objet, m_cases))
+            filtrerComposition(*static_cast<QInputMethodEvent *>(event),
+                               [ligne](int code) { return caractereAdmis(ligne, code); });
         break;
     default:
         break;
