@@ -59,8 +59,8 @@ int main(int argc, char *argv[])
         return 1;
 
     const auto lireLesOctets = [&fichiers] {
-        for (FichierIni f : {FichierIni::PoidsElements, FichierIni::TarifNormal, FichierIni::TarifEcopli,
-                             FichierIni::TarifCEE}) {
+        for (FichierReglages f : {FichierReglages::PoidsElements, FichierReglages::TarifNormal, FichierReglages::TarifEcopli,
+                             FichierReglages::TarifCEE}) {
             QFile fichier(fichiers.chemin(f));
             fichier.open(QIODevice::ReadOnly);
             volatile qsizetype n = fichier.readAll().size();

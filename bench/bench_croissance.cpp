@@ -107,8 +107,7 @@ int main(int argc, char *argv[])
     const FichiersIni fichiers(dir.path());
     GrilleTarif grille = Tarifs::grille(ServiceExpedition::TarifNormal);
     Tarifs::restaurerDefauts(grille);
-    const QString symbole = SymboleMonetaire::Defaut;
-    const QString chemin = fichiers.chemin(FichierIni::TarifNormal);
+    const QString chemin = fichiers.chemin(FichierReglages::TarifNormal);
 
     QList<Point> points;
     std::printf("%10s %14s %14s %14s %10s %10s\n", "octets", "brut µs", "lecture µs",
@@ -136,7 +135,7 @@ int main(int argc, char *argv[])
             (void)n;
         });
         pt.enregistrement = medianeNs(std::max(5, tours / 4), [&] {
-            Tarifs::enregistrer(grille, fichiers, &symbole);
+            Tarifs::enregistrer(grille, fichiers);
         });
         reinitialiser();
         std::printf("%10lld %14.1f %14.1f %14.1f %10.2f %10.2f\n", taille, pt.brut / 1000,

@@ -5,7 +5,7 @@
 
 #include "bench/mesure.h"
 #include "bench/reglages.h"
-#include "main_window/apparence.h"
+#include "commun/apparence.h"
 #include "main_window/form1.h"
 
 #include <QApplication>

@@ -26,10 +26,8 @@ int lectureDeDemarrage(const FichiersIni &fichiers)
     const CatalogueElements::Poids poids = CatalogueElements::charger(fichiers);
     lus += int(poids.valeurs.size()) + 1;
     for (const ServiceExpedition s : TousLesServices) {
-        QString symbole;
-        const GrilleTarif g = Tarifs::charger(s, fichiers, &symbole);
-        lus += int(g.Tranches.size()) + 1 + (s == ServiceExpedition::TarifCEE)
-            + (s == ServiceExpedition::TarifNormal);
+        const GrilleTarif g = Tarifs::charger(s, fichiers);
+        lus += int(g.Tranches.size()) + 1 + !g.CleReserve.isEmpty() + g.PorteSymbole;
         // The main window and the Ecopli and EU dialogs read the symbol too.
         (void)SymboleMonetaire::lire(fichiers);
         ++lus;
@@ -46,16 +44,15 @@ int main(int argc, char *argv[])
     const FichiersIni fichiers(dir.path());
     if (!CatalogueElements::enregistrer(fichiers, CatalogueElements::defauts()))
         return 1;
-    const QString symbole = SymboleMonetaire::Defaut;
     for (const ServiceExpedition s : TousLesServices) {
         GrilleTarif g = Tarifs::grille(s);
         Tarifs::restaurerDefauts(g);
-        if (!Tarifs::enregistrer(g, fichiers, &symbole))
+        if (!Tarifs::enregistrer(g, fichiers))
             return 1;
     }
 
     const int tours = 5;
-    const QString poids = fichiers.chemin(FichierIni::PoidsElements);
+    const QString poids = fichiers.chemin(FichierReglages::PoidsElements);
     const double normal = medianeNs(tours, [&] { lectureDeDemarrage(fichiers); });
 
     {
@@ -74,7 +71,7 @@ int main(int argc, char *argv[])
     });
     const double unGros = medianeNs(tours, [&] { lectureDeDemarrage(fichiers); });
 
-    for (const FichierIni f : {FichierIni::TarifNormal, FichierIni::TarifEcopli, FichierIni::TarifCEE}) {
+    for (const FichierReglages f : {FichierReglages::TarifNormal, FichierReglages::TarifEcopli, FichierReglages::TarifCEE}) {
         QFile fichier(fichiers.chemin(f));
         fichier.open(QIODevice::ReadOnly);
         const QByteArray reel = fichier.readAll();

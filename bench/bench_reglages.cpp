@@ -15,10 +15,9 @@ int main(int argc, char *argv[])
     const FichiersIni fichiers(dir.path());
     GrilleTarif grille = Tarifs::grille(ServiceExpedition::TarifNormal);
     Tarifs::restaurerDefauts(grille);
-    const QString symbole = SymboleMonetaire::Defaut;
-    if (!Tarifs::enregistrer(grille, fichiers, &symbole))
+    if (!Tarifs::enregistrer(grille, fichiers))
         return 1;
-    const QString chemin = fichiers.chemin(FichierIni::TarifNormal);
+    const QString chemin = fichiers.chemin(FichierReglages::TarifNormal);
 
     const int tours = 2000;
     const double brut = medianeNs(tours, [&] {
@@ -33,7 +32,7 @@ int main(int argc, char *argv[])
         (void)n;
     });
     const double enregistrement = medianeNs(tours / 4, [&] {
-        Tarifs::enregistrer(grille, fichiers, &symbole);
+        Tarifs::enregistrer(grille, fichiers);
     });
 
     std::printf("Fichier TarifNormal.ini, %lld octets\n", QFile(chemin).size());

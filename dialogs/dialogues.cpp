@@ -4,11 +4,19 @@
 #include "dialogs/form6.h"
 #include "dialogs/formtarif.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 std::size_t indice(ServiceExpedition service)
 {
     return std::size_t(service);
+}
+
+// The service a tariff window edits.
+ServiceExpedition service(Dialogues::Fenetre fenetre)
+{
+    return ServiceExpedition(int(fenetre) - int(Dialogues::Fenetre::TarifNormal));
 }
 
 } // namespace
@@ -37,7 +45,7 @@ QString Dialogues::valeurReserve()
 
 QString Dialogues::symbole()
 {
-    return formTarif(ServiceExpedition::TarifNormal)->symbole();
+    return formTarif(Tarifs::grilleDuSymbole().Service)->symbole();
 }
 
 bool Dialogues::estCharge(Fenetre fenetre) const
@@ -55,31 +63,29 @@ void Dialogues::afficher(Fenetre fenetre)
         dialogue = form2();
         break;
     case Fenetre::TarifNormal:
-        dialogue = formTarif(ServiceExpedition::TarifNormal);
-        break;
     case Fenetre::TarifEcopli:
-        dialogue = formTarif(ServiceExpedition::TarifEcopli);
-        break;
     case Fenetre::TarifCEE:
-        dialogue = formTarif(ServiceExpedition::TarifCEE);
+        dialogue = formTarif(service(fenetre));
         break;
     case Fenetre::APropos:
         // Loaded afresh each time it is shown.
         m_aPropos = new Form6(m_fenetrePrincipale);
-        suivreFermeture(m_aPropos);
+        m_aPropos->setAttribute(Qt::WA_DeleteOnClose);
         dialogue = m_aPropos;
         break;
     }
     dialogue->exec();
-    // Gone when we return: the caller's activation then loads it anew.
-    delete dialogue;
+    // Every way of closing unloads the dialog, later; the caller's activation
+    // must find it gone and load it again from its file.
+    if (dialogue)
+        QCoreApplication::sendPostedEvents(dialogue, QEvent::DeferredDelete);
 }
 
 Form2 *Dialogues::form2()
 {
     if (!m_form2) {
         m_form2 = new Form2(m_fichiers, m_fenetrePrincipale);
-        suivreFermeture(m_form2);
+        m_form2->setAttribute(Qt::WA_DeleteOnClose);
     }
     return m_form2;
 }
@@ -89,7 +95,7 @@ FormTarif *Dialogues::formTarif(ServiceExpedition service)
     QPointer<FormTarif> &dialogue = m_tarifs[indice(service)];
     if (!dialogue) {
         dialogue = new FormTarif(service, m_fichiers, m_fenetrePrincipale);
-        suivreFermeture(dialogue);
+        dialogue->setAttribute(Qt::WA_DeleteOnClose);
     }
     return dialogue;
 }
@@ -100,28 +106,11 @@ QDialog *Dialogues::charge(Fenetre fenetre) const
     case Fenetre::Poids:
         return m_form2;
     case Fenetre::TarifNormal:
-        return m_tarifs[indice(ServiceExpedition::TarifNormal)];
     case Fenetre::TarifEcopli:
-        return m_tarifs[indice(ServiceExpedition::TarifEcopli)];
     case Fenetre::TarifCEE:
-        return m_tarifs[indice(ServiceExpedition::TarifCEE)];
+        return m_tarifs[indice(service(fenetre))];
     case Fenetre::APropos:
         break;
     }
     return m_aPropos;
-}
-
-void Dialogues::suivreFermeture(QDialog *dialogue)
-{
-    dialogue->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialogue, &QDialog::finished, this, [this, dialogue] {
-        if (m_form2 == dialogue)
-            m_form2 = nullptr;
-        for (QPointer<FormTarif> &tarif : m_tarifs) {
-            if (tarif == dialogue)
-                tarif = nullptr;
-        }
-        if (m_aPropos == dialogue)
-            m_aPropos = nullptr;
-    });
 }

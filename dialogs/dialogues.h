@@ -23,6 +23,7 @@ class Dialogues : public QObject
     Q_OBJECT
 
 public:
+    // The tariff windows in the order of ServiceExpedition.
     enum class Fenetre { Poids, TarifNormal, TarifEcopli, TarifCEE, APropos };
 
     Dialogues(const FichiersIni &fichiers, QWidget *fenetrePrincipale);
@@ -52,9 +53,6 @@ private:
     Form2 *form2();
     FormTarif *formTarif(ServiceExpedition service);
     QDialog *charge(Fenetre fenetre) const;
-    // Every way of closing a dialog unloads it: from then on it is no longer
-    // this facade's, and Qt deletes it.
-    void suivreFermeture(QDialog *dialogue);
 
     FichiersIni m_fichiers;
     QWidget *m_fenetrePrincipale;

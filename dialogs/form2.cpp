@@ -1,16 +1,12 @@
 #include "dialogs/form2.h"
 
-#include "dialogs/champsaisie.h"
-#include "dialogs/construction.h"
+#include "commun/champsaisie.h"
+#include "commun/construction.h"
 #include "dialogs/echecenregistrement.h"
-#include "main_window/apparence.h"
-#include "main_window/clavier.h"
+#include "commun/apparence.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QPushButton>
-
-#include <optional>
 
 namespace {
 
@@ -32,43 +28,10 @@ constexpr Cadre Cadres[CatalogueElements::NombreGroupes] = {
     {"Frame5", 2880, 5040, 3015, 1335, 2040},
 };
 
-// Caption widths of entries 1 to 25, in twips.
-constexpr int LargeursLabels[CatalogueElements::EntreesStockees] = {
+// Caption widths in twips, by entry; the extra grams have no caption.
+constexpr int LargeursLabels[CatalogueElements::NombreEntrees] = {
     855,  855,  855,  855,  1095, 1095, 1095, 1095, 1095, 1095, 1095, 1095, 1095,
-    1815, 1695, 1575, 1695, 1695, 1695, 1695, 1695, 1935, 1815, 1575, 1575};
-
-bool estPermis(int code)
-{
-    return (code >= '0' && code <= '9') || code == ',' || (code >= 8 && code <= 13);
-}
-
-// A weight field: digits, commas and the control codes 8 to 13 pass; any
-// other character, typed or composed, is refused with a beep before it
-// reaches the field.
-class ChampPoids : public ChampSaisie
-{
-public:
-    explicit ChampPoids(QWidget *parent) : ChampSaisie(LimiteFrappe, parent) {}
-
-protected:
-    void keyPressEvent(QKeyEvent *evenement) override
-    {
-        // Escape (27) too: swallowed here, it never reaches the dialog, which
-        // stays open with the user's edits.
-        const std::optional<int> code = codeCaractere(*evenement);
-        if (code && !estPermis(*code)) {
-            evenement->accept();
-            Bip::sonner();
-            return;
-        }
-        ChampSaisie::keyPressEvent(evenement);
-    }
-    void inputMethodEvent(QInputMethodEvent *composition) override
-    {
-        filtrerComposition(*composition, estPermis);
-        ChampSaisie::inputMethodEvent(composition);
-    }
-};
+    1815, 1695, 1575, 1695, 1695, 1695, 1695, 1695, 1935, 1815, 1575, 1575, 0};
 
 } // namespace
 
@@ -86,31 +49,29 @@ Form2::Form2(const FichiersIni &fichiers, QWidget *parent)
     }
 
     std::array<int, CatalogueElements::NombreGroupes> lignes{};
-    for (int n = 1; n <= CatalogueElements::EntreesStockees; ++n) {
-        const CatalogueElements::Entree &entree = CatalogueElements::entree(n);
+    for (const CatalogueElements::Entree &entree : CatalogueElements::entrees()) {
+        const QString nom = QStringLiteral("Text%1").arg(entree.numero);
+        if (!entree.stockee()) {
+            // The extra grams' fixed text, read by the main window, never shown.
+            auto *fixe = creerChamp(this, nom, ChampSaisie::Admis::Tout, 0, twips(720, 2160, 1215, 285),
+                                    policeSansSerif(8.25, true), Qt::AlignCenter, {});
+            fixe->definirTexte(entree.defaut);
+            fixe->hide();
+            m_champs[entree.numero - 1] = fixe;
+            continue;
+        }
         const int haut = 360 * ++lignes[entree.groupe];
         QGroupBox *cadre = cadres[entree.groupe];
-        creerLabel(cadre, QStringLiteral("Label%1").arg(n), entree.legende,
-                   twips(120, haut, LargeursLabels[n - 1], 255), policeSansSerif(8.25, true));
-        auto *champ = new ChampPoids(cadre);
-        champ->setObjectName(QStringLiteral("Text%1").arg(n));
-        champ->setGeometry(twips(Cadres[entree.groupe].gaucheChamps, haut, 735, 285));
-        poserPolice(champ, policeSansSerif(n <= 4 ? 9.75 : 8.25, true));
-        champ->setAlignment(Qt::AlignCenter);
+        creerLabel(cadre, QStringLiteral("Label%1").arg(entree.numero), entree.legende,
+                   twips(120, haut, LargeursLabels[entree.numero - 1], 255), policeSansSerif(8.25, true));
         // Its text comes from charger(), below.
-        champ->setAccessibleName(entree.legende);
-        m_champs[n - 1] = champ;
+        auto *champ = creerChamp(cadre, nom, ChampSaisie::Admis::ChiffresEtVirgule, LimiteFrappe,
+                                 twips(Cadres[entree.groupe].gaucheChamps, haut, 735, 285),
+                                 policeSansSerif(entree.groupe == 0 ? 9.75 : 8.25, true), Qt::AlignCenter,
+                                 entree.legende);
+        m_champs[entree.numero - 1] = champ;
+        m_ordre.append(champ);
     }
-
-    // Entry 26: the fixed "0" of the extra-grams line, never shown.
-    auto *texte26 = new ChampSaisie(0, this);
-    texte26->setObjectName(QStringLiteral("Text26"));
-    texte26->setGeometry(twips(720, 2160, 1215, 285));
-    texte26->setFont(policeSansSerif(8.25, true));
-    texte26->setAlignment(Qt::AlignCenter);
-    texte26->definirTexte(CatalogueElements::PoidsEntree26);
-    texte26->hide();
-    m_champs.back() = texte26;
 
     auto *enregistrer = creerBouton(this, QStringLiteral("Command1"),
                                     QStringLiteral("&Enregistré"), twips(6120, 240, 1335, 375));
@@ -122,11 +83,11 @@ Form2::Form2(const FichiersIni &fichiers, QWidget *parent)
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
     connect(defaut, &QPushButton::clicked, this, &Form2::restaurerDefauts);
 
-    QList<QWidget *> ordre(m_champs.begin(), m_champs.end() - 1);
+    QList<QWidget *> ordre(m_ordre.begin(), m_ordre.end());
     ordre << enregistrer << annuler << defaut;
     for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre.at(i - 1), ordre.at(i));
-    m_champs[0]->setFocus();
+    m_ordre.first()->setFocus();
 
     charger();
 }
@@ -140,8 +101,8 @@ QString Form2::poids(int entree) const
 void Form2::charger()
 {
     const CatalogueElements::Poids poids = CatalogueElements::charger(m_fichiers);
-    for (int n = 1; n <= CatalogueElements::EntreesStockees; ++n)
-        m_champs[n - 1]->definirTexte(poids.valeurs.at(n - 1));
+    for (qsizetype i = 0; i < poids.valeurs.size(); ++i)
+        m_champs[i]->definirTexte(poids.valeurs.at(i));
     setWindowTitle(QStringLiteral("Poids des éléments: (Mise à jour le ") + poids.miseAJour
                    + u')');
 }
@@ -149,8 +110,8 @@ void Form2::charger()
 void Form2::EnregistrerPoids()
 {
     QStringList valeurs;
-    for (int n = 1; n <= CatalogueElements::EntreesStockees; ++n)
-        valeurs.append(m_champs[n - 1]->text());
+    for (const ChampSaisie *champ : m_champs)
+        valeurs.append(champ->text());
     const ResultatEcriture resultat = CatalogueElements::enregistrer(m_fichiers, valeurs);
     if (!resultat) {
         signalerEchecEnregistrement(
@@ -164,6 +125,6 @@ void Form2::EnregistrerPoids()
 void Form2::restaurerDefauts()
 {
     const QStringList defauts = CatalogueElements::defauts();
-    for (int n = 1; n <= CatalogueElements::EntreesStockees; ++n)
-        m_champs[n - 1]->definirTexte(defauts.at(n - 1));
+    for (qsizetype i = 0; i < defauts.size(); ++i)
+        m_champs[i]->definirTexte(defauts.at(i));
 }

@@ -28,5 +28,7 @@ private:
     void restaurerDefauts();
 
     FichiersIni m_fichiers;
+    // By entry; the fields the user edits in Tab order.
     std::array<ChampSaisie *, CatalogueElements::NombreEntrees> m_champs{};
+    QList<ChampSaisie *> m_ordre;
 };

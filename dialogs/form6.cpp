@@ -1,7 +1,8 @@
 #include "dialogs/form6.h"
 
-#include "dialogs/construction.h"
-#include "main_window/apparence.h"
+#include "commun/construction.h"
+#include "commun/apparence.h"
+#include "commun/version.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -30,7 +31,7 @@ Form6::Form6(QWidget *parent) : QDialog(parent)
     creerLabel(cadre, QStringLiteral("Label2"), QStringLiteral("Ambrelot"),
                twips(705, 225, 3255, 735), titre);
 
-    m_version = creerLabel(cadre, QStringLiteral("Label3"), QStringLiteral("Version 3.0.0"),
+    m_version = creerLabel(cadre, QStringLiteral("Label3"), QStringLiteral("Version ") + texteVersion(),
                            twips(720, 960, 3060, 465), policeSansSerif(12, true));
     m_version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_notice = creerLabel(cadre, QStringLiteral("Label4"), {}, twips(120, 1560, 3015, 255),
@@ -39,10 +40,7 @@ Form6::Form6(QWidget *parent) : QDialog(parent)
 
 void Form6::showEvent(QShowEvent *evenement)
 {
-    m_version->setText(QStringLiteral("Version %1.%2.%3")
-                           .arg(AMBRELOT_VERSION_MAJOR)
-                           .arg(AMBRELOT_VERSION_MINOR)
-                           .arg(AMBRELOT_VERSION_PATCH));
+    m_version->setText(QStringLiteral("Version ") + texteVersion());
     m_notice->setText(QStringLiteral("Poids et prix de vos envois postaux"));
     QDialog::showEvent(evenement);
 }

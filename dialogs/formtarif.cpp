@@ -1,9 +1,9 @@
 #include "dialogs/formtarif.h"
 
-#include "dialogs/champsaisie.h"
-#include "dialogs/construction.h"
+#include "commun/champsaisie.h"
+#include "commun/construction.h"
 #include "dialogs/echecenregistrement.h"
-#include "main_window/apparence.h"
+#include "commun/apparence.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -168,19 +168,16 @@ FormTarif::FormTarif(ServiceExpedition service, const FichiersIni &fichiers, QWi
     for (const Champ &c : m.champs) {
         QLabel *label = creerLabel(cadre, QString::fromLatin1(c.nomLabel),
                                    QString::fromUtf16(c.legende), c.geometrieLabel, police);
-        auto *champ = new ChampSaisie(c.tranche > 0 ? LimiteFrappe : 0, cadre);
-        champ->setObjectName(QString::fromLatin1(c.nom));
-        champ->setGeometry(c.geometrie);
-        poserPolice(champ, police);
-        champ->setAlignment(m.alignement);
-        champ->setAccessibleName(label->text());
+        auto *champ = creerChamp(cadre, QString::fromLatin1(c.nom), ChampSaisie::Admis::Tout,
+                                 c.tranche > 0 ? LimiteFrappe : 0, c.geometrie, police, m.alignement,
+                                 label->text());
         // Prices and the reserve value get their text from charger(), below.
         if (c.tranche > 0) {
             m_prix[c.tranche - 1] = champ;
         } else if (c.tranche == Symbole) {
             champ->definirTexte(SymboleMonetaire::Defaut);
-            // Only France Rapide keeps the symbol; the others show it.
-            champ->setEnabled(service == ServiceExpedition::TarifNormal);
+            // Only the grid that carries the symbol edits it; the others show it.
+            champ->setEnabled(grille.PorteSymbole);
             m_symbole = champ;
         } else {
             // The reserve value is carried from load to save, never seen.
@@ -229,19 +226,15 @@ void FormTarif::showEvent(QShowEvent *evenement)
 {
     // Form4 and Form5 show the symbol that France Rapide's file holds now,
     // so a symbol just saved in Form3 appears the next time they open.
-    if (m_service != ServiceExpedition::TarifNormal)
+    if (!Tarifs::grille(m_service).PorteSymbole)
         m_symbole->definirTexte(SymboleMonetaire::lire(m_fichiers));
     QDialog::showEvent(evenement);
 }
 
 void FormTarif::charger()
 {
-    QString symbole;
-    const GrilleTarif grille = Tarifs::charger(m_service, m_fichiers, &symbole);
-    for (qsizetype i = 0; i < m_prix.size(); ++i)
-        m_prix.at(i)->definirTexte(grille.Tranches.at(i).Prix);
-    if (m_service == ServiceExpedition::TarifNormal)
-        m_symbole->definirTexte(symbole);
+    const GrilleTarif grille = Tarifs::charger(m_service, m_fichiers);
+    afficher(grille);
     if (m_reserve)
         m_reserve->definirTexte(grille.ValeurReserve);
     setWindowTitle(m_prefixeLegende + grille.MiseAJour + u')');
@@ -254,10 +247,8 @@ void FormTarif::EnregistrerTarif()
         grille.Tranches[i].Prix = m_prix.at(i)->text();
     if (m_reserve)
         grille.ValeurReserve = m_reserve->text();
-    const QString symbole = m_symbole->text();
-    const bool avecSymbole = m_service == ServiceExpedition::TarifNormal;
-    const ResultatEcriture resultat =
-        Tarifs::enregistrer(grille, m_fichiers, avecSymbole ? &symbole : nullptr);
+    grille.Symbole = m_symbole->text();
+    const ResultatEcriture resultat = Tarifs::enregistrer(grille, m_fichiers);
     if (!resultat) {
         signalerEchecEnregistrement(this, QString::fromUtf16(modele(m_service).quoi),
                                     resultat.raison);
@@ -270,8 +261,15 @@ void FormTarif::restaurerDefauts()
 {
     GrilleTarif grille = Tarifs::grille(m_service);
     Tarifs::restaurerDefauts(grille);
+    afficher(grille);
+}
+
+// The prices, and the symbol where the grid carries it: the others show
+// France Rapide's.
+void FormTarif::afficher(const GrilleTarif &grille)
+{
     for (qsizetype i = 0; i < m_prix.size(); ++i)
         m_prix.at(i)->definirTexte(grille.Tranches.at(i).Prix);
-    if (m_service == ServiceExpedition::TarifNormal)
-        m_symbole->definirTexte(SymboleMonetaire::Defaut);
+    if (grille.PorteSymbole)
+        m_symbole->definirTexte(grille.Symbole);
 }

@@ -34,6 +34,7 @@ private:
     void charger();
     void EnregistrerTarif();
     void restaurerDefauts();
+    void afficher(const GrilleTarif &grille);
 
     ServiceExpedition m_service;
     FichiersIni m_fichiers;

@@ -1,6 +1,7 @@
 #include "main_window/calculs.h"
 
 #include <QLocale>
+#include <QtNumeric>
 
 #include <cmath>
 #include <limits>
@@ -159,7 +160,7 @@ double Decimal4::versDouble() const
 std::optional<Decimal4> Decimal4::plus(Decimal4 autre) const
 {
     std::int64_t somme = 0;
-    if (__builtin_add_overflow(m_n, autre.m_n, &somme))
+    if (qAddOverflow(m_n, autre.m_n, &somme))
         return std::nullopt;
     return Decimal4(somme);
 }
@@ -181,91 +182,74 @@ QString Decimal4::texte() const
     return t;
 }
 
-FormeLigne formeLigne(int ligne)
+namespace {
+
+CatalogueElements::Forme forme(int ligne)
 {
-    switch (ligne) {
-    case 4:
-    case 13:
-    case 18:
-    case 23:
-    case 25:
-        return FormeLigne::Fixe;
-    case 26:
-        return FormeLigne::Grammes;
-    default:
-        return FormeLigne::Texte;
-    }
+    return CatalogueElements::entree(ligne).forme;
 }
+
+} // namespace
 
 Pesee::Pesee()
 {
     // A line never computed weighs 0.
-    m_ligneFixe.fill(Decimal4());
+    m_ligneDecimal.fill(Decimal4());
 }
 
 void Pesee::setPoidsUnitaire(int ligne, const QString &texte)
 {
     const auto i = std::size_t(ligne - 1);
     m_unitaireTexte.at(i) = texte;
-    if (formeLigne(ligne) == FormeLigne::Fixe)
-        m_unitaireFixe.at(i) = Decimal4::depuisTexte(texte);
-}
-
-QString Pesee::poidsUnitaireTexte(int ligne) const
-{
-    return m_unitaireTexte.at(std::size_t(ligne - 1));
+    if (forme(ligne) == CatalogueElements::Forme::Decimal)
+        m_unitaireDecimal.at(i) = Decimal4::depuisTexte(texte);
 }
 
 void Pesee::majLigne(int ligne, QStringView compte)
 {
     const auto i = std::size_t(ligne - 1);
     const auto nombre = nombreFrancais(compte);
-    switch (formeLigne(ligne)) {
-    case FormeLigne::Texte: {
+    switch (forme(ligne)) {
+    case CatalogueElements::Forme::Double: {
         const auto unitaire = nombreFrancais(m_unitaireTexte.at(i));
         // An infinite product stays: the total then says it is beyond range.
         m_ligneDouble.at(i) = nombre && unitaire ? *nombre * *unitaire : 0.0;
         break;
     }
-    case FormeLigne::Fixe: {
-        const auto &unitaire = m_unitaireFixe.at(i);
-        m_ligneFixe.at(i) = nombre && unitaire
+    case CatalogueElements::Forme::Decimal: {
+        const auto &unitaire = m_unitaireDecimal.at(i);
+        m_ligneDecimal.at(i) = nombre && unitaire
             ? Decimal4::depuisDouble(*nombre * unitaire->versDouble())
             : Decimal4();
         break;
     }
-    case FormeLigne::Grammes: {
+    case CatalogueElements::Forme::Grammes: {
         const QString joint = m_unitaireTexte.at(i) + compte.toString();
-        m_ligneFixe.at(i) = nombreFrancais(joint) ? Decimal4::depuisTexte(joint) : Decimal4();
+        m_ligneDecimal.at(i) = nombreFrancais(joint) ? Decimal4::depuisTexte(joint) : Decimal4();
         break;
     }
     }
 }
 
-void Pesee::recalculer(const std::array<QString, NombreLignes> &comptes)
+void Pesee::recalculer(const Comptes &comptes)
 {
-    for (int ligne = 1; ligne <= NombreLignes; ++ligne)
+    for (int ligne = 1; ligne <= int(N); ++ligne)
         majLigne(ligne, comptes.at(std::size_t(ligne - 1)));
-}
-
-double Pesee::poidsLigne(int ligne) const
-{
-    const auto i = std::size_t(ligne - 1);
-    if (formeLigne(ligne) == FormeLigne::Texte)
-        return m_ligneDouble.at(i);
-    const auto &fixe = m_ligneFixe.at(i);
-    return fixe ? fixe->versDouble() : std::numeric_limits<double>::infinity();
 }
 
 std::optional<Decimal4> Pesee::total() const
 {
-    const double debut = m_ligneDouble[0] + m_ligneDouble[1] + m_ligneDouble[2];
+    // Double-precision lines add up as doubles until the first decimal line;
+    // from there on the running total is a decimal.
+    std::size_t i = 0;
+    double debut = 0.0;
+    for (; i < N && forme(int(i) + 1) == CatalogueElements::Forme::Double; ++i)
+        debut += m_ligneDouble[i];
     std::optional<Decimal4> somme = Decimal4::depuisDouble(debut);
-    for (int ligne = 4; ligne <= NombreLignes && somme; ++ligne) {
-        const auto i = std::size_t(ligne - 1);
-        const std::optional<Decimal4> poids = formeLigne(ligne) == FormeLigne::Texte
+    for (; i < N && somme; ++i) {
+        const std::optional<Decimal4> poids = forme(int(i) + 1) == CatalogueElements::Forme::Double
             ? Decimal4::depuisDouble(m_ligneDouble[i])
-            : m_ligneFixe[i];
+            : m_ligneDecimal[i];
         somme = poids ? somme->plus(*poids) : std::nullopt;
     }
     return somme;

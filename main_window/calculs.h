@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/catalogueelements.h"
 #include "settings/tarifs.h"
 
 #include <QString>
@@ -29,7 +30,6 @@ class Decimal4
 public:
     constexpr Decimal4() = default;
 
-    static constexpr Decimal4 depuisDixMilliemes(std::int64_t n) { return Decimal4(n); }
     // Rounded to the nearest ten-thousandth, ties to even.
     static std::optional<Decimal4> depuisDouble(double valeur);
     static std::optional<Decimal4> depuisTexte(QStringView texte);
@@ -50,25 +50,20 @@ private:
     std::int64_t m_n = 0;
 };
 
-// How a line keeps its weights: in double precision from the texts, or in
-// the four-place decimal (lines 4, 13, 18, 23 and 25; line 26 is the extra
-// grams, its weight in the decimal form).
-enum class FormeLigne { Texte, Fixe, Grammes };
-FormeLigne formeLigne(int ligne);
-
-inline constexpr int NombreLignes = 26;
+// One count per line of the main window, in line order.
+using Comptes = std::array<QString, CatalogueElements::NombreEntrees>;
 
 // The weights side of the main window: the copies of the unit weights
-// (PoidsUnitaire) and each line's weight (PoidsLigne), lines 1 to 26.
+// (PoidsUnitaire) and each line's weight (PoidsLigne), lines 1 to 26, each
+// kept in the form its catalogue entry gives.
 class Pesee
 {
 public:
     Pesee();
 
-    // Activation: takes the unit weight text of a line; a fixed-form line
+    // Activation: takes the unit weight text of a line; a decimal line
     // converts it now.
     void setPoidsUnitaire(int ligne, const QString &texte);
-    QString poidsUnitaireTexte(int ligne) const;
 
     // Line update: the line's weight from its count box text. A count or a
     // unit weight that is no number, or a weight beyond the decimal's range,
@@ -76,20 +71,20 @@ public:
     void majLigne(int ligne, QStringView compte);
 
     // Every line again from the counts shown, with the current unit weights.
-    void recalculer(const std::array<QString, NombreLignes> &comptes);
+    void recalculer(const Comptes &comptes);
 
-    double poidsLigne(int ligne) const;
-
-    // Total_Grammes: the sum in line order, lines 1 to 3 in double
-    // precision, then in the decimal form. Empty when beyond its range.
+    // Total_Grammes: the sum in line order, in double precision up to the
+    // first line kept as a decimal, then in the decimal form. Empty when
+    // beyond its range.
     std::optional<Decimal4> total() const;
 
 private:
-    std::array<QString, NombreLignes> m_unitaireTexte;
-    std::array<std::optional<Decimal4>, NombreLignes> m_unitaireFixe{};
-    std::array<double, NombreLignes> m_ligneDouble{};
+    static constexpr std::size_t N = CatalogueElements::NombreEntrees;
+    std::array<QString, N> m_unitaireTexte;
+    std::array<std::optional<Decimal4>, N> m_unitaireDecimal{};
+    std::array<double, N> m_ligneDouble{};
     // Empty for a weight beyond the decimal's range.
-    std::array<std::optional<Decimal4>, NombreLignes> m_ligneFixe{};
+    std::array<std::optional<Decimal4>, N> m_ligneDecimal{};
 };
 
 // A caption label turns red while its box holds a number other than 0.

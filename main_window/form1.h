@@ -1,22 +1,23 @@
 #pragma once
 
+#include "dialogs/dialogues.h"
 #include "main_window/calculs.h"
+#include "main_window/dessinform1.h"
+#include "settings/catalogueelements.h"
 #include "settings/tarifs.h"
 
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
-#include <map>
 #include <memory>
+#include <optional>
 
+class AideSurvol;
 class ChampSaisie;
-class Dialogues;
 class FichiersIni;
-class QAction;
+class QGroupBox;
 class QLabel;
 class QRadioButton;
-class QTimer;
 
 // The main window: the item lines with their counts, the total weight, the
 // choice of service and its price, the help line and the menu.
@@ -37,28 +38,37 @@ public:
     void activation();
 
 protected:
-    bool eventFilter(QObject *objet, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+    void showEvent(QShowEvent *evenement) override;
 
 private:
-    void construireControles();
+    static constexpr int NombreLignes = CatalogueElements::NombreEntrees;
+
+    void construireLignes(const std::array<QGroupBox *, DessinForm1::NombreCadres> &cadres);
+    void construireResultat(QGroupBox *cadre);
+    void construireOptions(QGroupBox *cadre);
+    void construireBas(QWidget *fond);
+    void ordreTabulation();
     void construireMenus();
 
     ChampSaisie *caseCompte(int ligne) const { return m_cases.at(std::size_t(ligne - 1)); }
-    QLabel *legendeLigne(int ligne) const { return m_legendes.at(std::size_t(ligne - 1)); }
-    void ecrireCompte(int ligne, const QString &texte);
+    QRadioButton *option(ServiceExpedition service) const { return m_options.at(std::size_t(service)); }
 
     void changementCompte(int ligne);
     // bipAuDela false: ">>" beyond the last bracket, without the beep.
     void Total_Grammes(bool bipAuDela = true);
-    void clicOption(int option, bool bipAuDela = true);
+    void clicOption(ServiceExpedition service, bool bipAuDela = true);
     void clicLegende(int ligne, Qt::MouseButton bouton);
+    void ouvrir(Dialogues::Fenetre fenetre);
 
     void ecrireLegendeFenetre();
     void raz();
 
     std::unique_ptr<Dialogues> m_dialogues;
+    AideSurvol *m_aides;
     Pesee m_pesee;
+    // The total shown in Label3; empty beyond the decimal's range.
+    std::optional<Decimal4> m_totalGrammes = Decimal4();
     // The window's copies of the three grids, indexed by ServiceExpedition.
     std::array<GrilleTarif, 3> m_grilles;
     bool m_dejaActivee = false;
@@ -70,9 +80,4 @@ private:
     std::array<QRadioButton *, 3> m_options{};
     QLabel *m_total = nullptr;
     QLabel *m_prix = nullptr;
-    QLabel *m_aide = nullptr;
-    QTimer *m_horloge = nullptr;
-
-    // Hover help by control; a control mapped to an empty function has none.
-    std::map<const QObject *, std::function<QString()>> m_aides;
 };

@@ -8,48 +8,56 @@
 
 #include <array>
 
-// The 26 kinds of element a mailing is made of. Entries 1 to 25 hold a
-// user-editable unit weight in PoidsElements.ini; entry 26 belongs to the
-// extra-grams line and is the fixed text "0".
+// The kinds of element a mailing is made of, one per line of the main
+// window. Each entry holds a user-editable unit weight in PoidsElements.ini
+// but the extra-grams entry, whose weight is the fixed text "0".
 namespace CatalogueElements {
 
 inline constexpr int NombreEntrees = 26;
-inline constexpr int EntreesStockees = 25;
 inline constexpr int NombreGroupes = 5;
-inline const QString PoidsEntree26 = QStringLiteral("0");
+
+// How the main window keeps a line's weight: in double precision, or as a
+// four-place decimal (Decimal4); the extra grams are a decimal read from the
+// fixed text and what the user types, joined.
+enum class Forme { Double, Decimal, Grammes };
 
 struct Entree
 {
-    int numero;         // 1 to 26: Text<numero> in the dialog and the main window
-    int groupe;         // 0 to 4, an index into groupes(); -1 for entry 26
+    int numero;         // 1 to NombreEntrees: Text<numero> in the dialog and the main window
+    int groupe;         // an index into groupes(); -1 for the extra grams, in no group
     QString legende;    // caption beside the entry in the weights dialog
     QString section;
     QString cle;
-    QString defaut;
+    QString defaut;     // the extra grams' fixed text
+    Forme forme;
+
+    // Saved in the file and edited in the dialog.
+    bool stockee() const { return !cle.isEmpty(); }
 };
 
-// Entry n is entree(n), n from 1 to 26.
+// Entry n is entree(n), n from 1 to NombreEntrees.
 const Entree &entree(int numero);
 const std::array<Entree, NombreEntrees> &entrees();
 
 // Captions of the five groups, in order.
 const std::array<QString, NombreGroupes> &groupes();
 
-// Weights of entries 1 to 25 as the file holds them, and the stamp.
+// The weights of all entries, the stored ones as the file holds them, and
+// the stamp.
 struct Poids
 {
-    QStringList valeurs;   // 25 texts, entry n at index n - 1
+    QStringList valeurs;   // entry n at index n - 1
     QString miseAJour;
 };
 
-// Reads the 25 weights in entry order, then the stamp.
+// Reads the stored weights in entry order, then the stamp.
 Poids charger(const FichiersIni &fichiers);
 
-// The 25 default texts, in entry order.
+// The default texts of all entries, in entry order.
 QStringList defauts();
 
-// Writes the 25 weights in entry order, then a new stamp, as one atomic
-// replacement of the file.
+// Writes the stored weights of `valeurs` (one text per entry) in entry
+// order, then a new stamp, as one atomic replacement of the file.
 ResultatEcriture enregistrer(const FichiersIni &fichiers, const QStringList &valeurs,
                              const QString &miseAJour = MiseAJour::maintenant());
 

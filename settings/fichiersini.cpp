@@ -497,50 +497,50 @@ QString FichiersIni::repertoireDuCompte()
     return configuration.isEmpty() ? QString() : configuration + QStringLiteral("/ambrelot");
 }
 
-QString FichiersIni::chemin(FichierIni fichier) const
+QString FichiersIni::chemin(FichierReglages fichier) const
 {
     const char *nom = "TarifCEE";
     switch (fichier) {
-    case FichierIni::PoidsElements:
+    case FichierReglages::PoidsElements:
         nom = "PoidsElements";
         break;
-    case FichierIni::TarifNormal:
+    case FichierReglages::TarifNormal:
         nom = "TarifNormal";
         break;
-    case FichierIni::TarifEcopli:
+    case FichierReglages::TarifEcopli:
         nom = "TarifEcopli";
         break;
-    case FichierIni::TarifCEE:
+    case FichierReglages::TarifCEE:
         break;
     }
     return m_repertoire + u'/' + QLatin1StringView(nom) + QStringLiteral(".ini");
 }
 
-QString FichiersIni::cheminCopie(FichierIni fichier) const
+QString FichiersIni::cheminCopie(FichierReglages fichier) const
 {
     if (m_repertoireUtilisateur.isEmpty())
         return {};
     return m_repertoireUtilisateur + u'/' + QFileInfo(chemin(fichier)).fileName();
 }
 
-QString FichiersIni::cheminLu(FichierIni fichier) const
+QString FichiersIni::cheminLu(FichierReglages fichier) const
 {
     const QString copie = cheminCopie(fichier);
     return !copie.isEmpty() && QFileInfo::exists(copie) ? copie : chemin(fichier);
 }
 
-QString FichiersIni::lire(FichierIni fichier, QStringView section, QStringView cle) const
+QString FichiersIni::lire(FichierReglages fichier, QStringView section, QStringView cle) const
 {
     return FormatIni::lireFichier(cheminLu(fichier), section, cle);
 }
 
-ResultatEcriture FichiersIni::ecrire(FichierIni fichier, const QString &section, const QString &cle,
+ResultatEcriture FichiersIni::ecrire(FichierReglages fichier, const QString &section, const QString &cle,
                                      const QString &valeur) const
 {
     return ecrire(fichier, {{section, cle, valeur}});
 }
 
-ResultatEcriture FichiersIni::ecrire(FichierIni fichier, const QList<EcritureIni> &ecritures) const
+ResultatEcriture FichiersIni::ecrire(FichierReglages fichier, const QList<EcritureIni> &ecritures) const
 {
     const QString lu = cheminLu(fichier);
     const ResultatEcriture ici = FormatIni::ecrireFichier(lu, ecritures);

@@ -56,7 +56,7 @@ ResultatEcriture creerDepuis(const QString &chemin, const QString &modele,
 
 } // namespace FormatIni
 
-enum class FichierIni { PoidsElements, TarifNormal, TarifEcopli, TarifCEE };
+enum class FichierReglages { PoidsElements, TarifNormal, TarifEcopli, TarifCEE };
 
 // The four settings files of one directory: the executable's for the
 // program, a temporary one for the tests. With a user's folder, each file is
@@ -77,37 +77,37 @@ public:
     QString repertoire() const { return m_repertoire; }
     QString repertoireUtilisateur() const { return m_repertoireUtilisateur; }
     // The file beside the program, and the user's copy (empty without a user's folder).
-    QString chemin(FichierIni fichier) const;
-    QString cheminCopie(FichierIni fichier) const;
+    QString chemin(FichierReglages fichier) const;
+    QString cheminCopie(FichierReglages fichier) const;
     // The file that a read uses now.
-    QString cheminLu(FichierIni fichier) const;
+    QString cheminLu(FichierReglages fichier) const;
 
-    QString lire(FichierIni fichier, QStringView section, QStringView cle) const;
-    ResultatEcriture ecrire(FichierIni fichier, const QString &section, const QString &cle,
+    QString lire(FichierReglages fichier, QStringView section, QStringView cle) const;
+    ResultatEcriture ecrire(FichierReglages fichier, const QString &section, const QString &cle,
                             const QString &valeur) const;
-    ResultatEcriture ecrire(FichierIni fichier, const QList<EcritureIni> &ecritures) const;
+    ResultatEcriture ecrire(FichierReglages fichier, const QList<EcritureIni> &ecritures) const;
 
     QString LirePoidsElements(QStringView section, QStringView cle) const
-    { return lire(FichierIni::PoidsElements, section, cle); }
+    { return lire(FichierReglages::PoidsElements, section, cle); }
     QString LireTarifNormal(QStringView section, QStringView cle) const
-    { return lire(FichierIni::TarifNormal, section, cle); }
+    { return lire(FichierReglages::TarifNormal, section, cle); }
     QString LireTarifEcopli(QStringView section, QStringView cle) const
-    { return lire(FichierIni::TarifEcopli, section, cle); }
+    { return lire(FichierReglages::TarifEcopli, section, cle); }
     QString LireTarifCEE(QStringView section, QStringView cle) const
-    { return lire(FichierIni::TarifCEE, section, cle); }
+    { return lire(FichierReglages::TarifCEE, section, cle); }
 
     ResultatEcriture EcrirePoidsElements(const QString &section, const QString &cle,
                                          const QString &valeur) const
-    { return ecrire(FichierIni::PoidsElements, section, cle, valeur); }
+    { return ecrire(FichierReglages::PoidsElements, section, cle, valeur); }
     ResultatEcriture EcrireTarifNormal(const QString &section, const QString &cle,
                                        const QString &valeur) const
-    { return ecrire(FichierIni::TarifNormal, section, cle, valeur); }
+    { return ecrire(FichierReglages::TarifNormal, section, cle, valeur); }
     ResultatEcriture EcrireTarifEcopli(const QString &section, const QString &cle,
                                        const QString &valeur) const
-    { return ecrire(FichierIni::TarifEcopli, section, cle, valeur); }
+    { return ecrire(FichierReglages::TarifEcopli, section, cle, valeur); }
     ResultatEcriture EcrireTarifCEE(const QString &section, const QString &cle,
                                     const QString &valeur) const
-    { return ecrire(FichierIni::TarifCEE, section, cle, valeur); }
+    { return ecrire(FichierReglages::TarifCEE, section, cle, valeur); }
 
 private:
     QString m_repertoire;

@@ -1,38 +1,44 @@
 #include "settings/tarifs.h"
 
-namespace SymboleMonetaire {
-
-QString lire(const FichiersIni &fichiers)
-{
-    return fichiers.LireTarifNormal(Section, Cle);
-}
-
-} // namespace SymboleMonetaire
+#include <algorithm>
 
 namespace Tarifs {
 
 namespace {
 
-GrilleTarif construire(ServiceExpedition service, FichierIni fichier, const QString &section,
+GrilleTarif construire(ServiceExpedition service, FichierReglages fichier, const QString &section,
                        std::initializer_list<std::pair<int, const char *>> tranches,
                        const QString &prefixeCle)
 {
-    GrilleTarif g{service, fichier, section, {}, {}, {}};
+    GrilleTarif g{service, fichier, section, {}, {}, {}, false, {}, {}};
     for (const auto &[poidsMaxi, prix] : tranches)
         g.Tranches.append(TrancheTarif{poidsMaxi, prefixeCle + QString::number(poidsMaxi) + QStringLiteral("Gr"),
                            QString::fromLatin1(prix), {}});
     return g;
 }
 
+GrilleTarif construireNormal()
+{
+    GrilleTarif g = construire(ServiceExpedition::TarifNormal, FichierReglages::TarifNormal,
+                               QStringLiteral("Tarification"),
+                               {{20, "0,66"}, {50, "1,10"}, {100, "1,65"}, {250, "2,65"}, {500, "3,55"},
+                                {1000, "4,65"}, {2000, "6,00"}, {3000, "7,00"}},
+                               QStringLiteral("TarifN"));
+    g.PorteSymbole = true;
+    return g;
+}
+
 GrilleTarif construireCEE()
 {
-    GrilleTarif g = construire(ServiceExpedition::TarifCEE, FichierIni::TarifCEE,
+    GrilleTarif g = construire(ServiceExpedition::TarifCEE, FichierReglages::TarifCEE,
                                QStringLiteral("Tarification"),
                                {{20, "0,83"}, {50, "1,38"}, {100, "1,85"}, {250, "4,15"},
                                 {500, "6,15"}, {1000, "8,80"}, {2000, "12,65"}},
                                QStringLiteral("TarifCEE"));
-    // The bracket up to 2000 g has always been stored under the 1500 key.
+    // The bracket up to 2000 g has always been stored under the 1500 key,
+    // and the 2000 key holds a value no price comes from.
     g.Tranches.last().Cle = QStringLiteral("TarifCEE1500Gr");
+    g.CleReserve = QStringLiteral("TarifCEE2000Gr");
     return g;
 }
 
@@ -40,13 +46,9 @@ GrilleTarif construireCEE()
 
 const GrilleTarif &grille(ServiceExpedition service)
 {
-    static const GrilleTarif normal = construire(
-        ServiceExpedition::TarifNormal, FichierIni::TarifNormal, QStringLiteral("Tarification"),
-        {{20, "0,66"}, {50, "1,10"}, {100, "1,65"}, {250, "2,65"}, {500, "3,55"}, {1000, "4,65"},
-         {2000, "6,00"}, {3000, "7,00"}},
-        QStringLiteral("TarifN"));
+    static const GrilleTarif normal = construireNormal();
     static const GrilleTarif ecopli = construire(
-        ServiceExpedition::TarifEcopli, FichierIni::TarifEcopli,
+        ServiceExpedition::TarifEcopli, FichierReglages::TarifEcopli,
         QStringLiteral("TarificationEcopli"),
         {{20, "0,59"}, {50, "0,87"}, {100, "1,20"}, {250, "2,10"}}, QStringLiteral("TarifE"));
     static const GrilleTarif cee = construireCEE();
@@ -62,15 +64,23 @@ const GrilleTarif &grille(ServiceExpedition service)
     return cee;
 }
 
-GrilleTarif charger(ServiceExpedition service, const FichiersIni &fichiers, QString *symbole)
+const GrilleTarif &grilleDuSymbole()
+{
+    static const GrilleTarif &porteuse = grille(*std::find_if(
+        std::begin(TousLesServices), std::end(TousLesServices),
+        [](ServiceExpedition service) { return grille(service).PorteSymbole; }));
+    return porteuse;
+}
+
+GrilleTarif charger(ServiceExpedition service, const FichiersIni &fichiers)
 {
     GrilleTarif g = grille(service);
     for (TrancheTarif &t : g.Tranches)
         t.Prix = fichiers.lire(g.Fichier, g.Section, t.Cle);
-    if (service == ServiceExpedition::TarifCEE)
-        g.ValeurReserve = fichiers.lire(g.Fichier, g.Section, CleReserve);
-    if (symbole && service == ServiceExpedition::TarifNormal)
-        *symbole = SymboleMonetaire::lire(fichiers);
+    if (!g.CleReserve.isEmpty())
+        g.ValeurReserve = fichiers.lire(g.Fichier, g.Section, g.CleReserve);
+    if (g.PorteSymbole)
+        g.Symbole = fichiers.lire(g.Fichier, SymboleMonetaire::Section, SymboleMonetaire::Cle);
     g.MiseAJour = fichiers.lire(g.Fichier, MiseAJour::Section, MiseAJour::Cle);
     return g;
 }
@@ -79,20 +89,30 @@ void restaurerDefauts(GrilleTarif &g)
 {
     for (TrancheTarif &t : g.Tranches)
         t.Prix = t.PrixDefaut;
+    if (g.PorteSymbole)
+        g.Symbole = SymboleMonetaire::Defaut;
 }
 
-ResultatEcriture enregistrer(const GrilleTarif &g, const FichiersIni &fichiers,
-                             const QString *symbole, const QString &miseAJour)
+ResultatEcriture enregistrer(const GrilleTarif &g, const FichiersIni &fichiers, const QString &miseAJour)
 {
     QList<EcritureIni> ecritures;
     for (const TrancheTarif &t : g.Tranches)
         ecritures.append(EcritureIni{g.Section, t.Cle, t.Prix});
-    if (g.Service == ServiceExpedition::TarifCEE)
-        ecritures.append(EcritureIni{g.Section, CleReserve, g.ValeurReserve});
-    if (g.Service == ServiceExpedition::TarifNormal && symbole)
-        ecritures.append(EcritureIni{SymboleMonetaire::Section, SymboleMonetaire::Cle, *symbole});
+    if (!g.CleReserve.isEmpty())
+        ecritures.append(EcritureIni{g.Section, g.CleReserve, g.ValeurReserve});
+    if (g.PorteSymbole)
+        ecritures.append(EcritureIni{SymboleMonetaire::Section, SymboleMonetaire::Cle, g.Symbole});
     ecritures.append(EcritureIni{MiseAJour::Section, MiseAJour::Cle, miseAJour});
     return fichiers.ecrire(g.Fichier, ecritures);
 }
 
 } // namespace Tarifs
+
+namespace SymboleMonetaire {
+
+QString lire(const FichiersIni &fichiers)
+{
+    return fichiers.lire(Tarifs::grilleDuSymbole().Fichier, Section, Cle);
+}
+
+} // namespace SymboleMonetaire

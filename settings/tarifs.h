@@ -22,14 +22,21 @@ struct TrancheTarif
 struct GrilleTarif
 {
     ServiceExpedition Service;
-    FichierIni Fichier;
+    FichierReglages Fichier;
     QString Section;
     QList<TrancheTarif> Tranches;
-    QString ValeurReserve;  // EU grid only: TarifCEE2000Gr, carried unchanged
+    // A value stored in the price section under no bracket, carried
+    // unchanged from load to save: the EU grid's TarifCEE2000Gr. No key, none.
+    QString CleReserve;
+    QString ValeurReserve;
+    // The grid whose file keeps the currency symbol of all three.
+    bool PorteSymbole = false;
+    QString Symbole;
     QString MiseAJour;
 };
 
-// The currency symbol: one setting for all services, kept in TarifNormal.ini.
+// The currency symbol: one setting for all services, kept in the file of the
+// grid that carries it.
 namespace SymboleMonetaire {
 inline const QString Section = QStringLiteral("Symbole Monétaire");
 inline const QString Cle = QStringLiteral("Symbole Monétaire Employé");
@@ -40,24 +47,22 @@ QString lire(const FichiersIni &fichiers);
 
 namespace Tarifs {
 
-// Key of the EU grid's reserve value, which no bracket uses.
-inline const QString CleReserve = QStringLiteral("TarifCEE2000Gr");
-
 // The grid as built in: bounds, keys and default prices; Prix empty.
 const GrilleTarif &grille(ServiceExpedition service);
+// The one whose file keeps the currency symbol.
+const GrilleTarif &grilleDuSymbole();
 
-// Reads the prices in bracket order, then the EU reserve, then (France
-// Rapide, when `symbole` is given) the currency symbol, then the stamp.
-GrilleTarif charger(ServiceExpedition service, const FichiersIni &fichiers,
-                    QString *symbole = nullptr);
+// Reads the prices in bracket order, then the reserve value, then the
+// currency symbol where the grid carries it, then the stamp.
+GrilleTarif charger(ServiceExpedition service, const FichiersIni &fichiers);
 
-// Every Prix set to its PrixDefaut; reserve and stamp untouched.
+// Every Prix set to its PrixDefaut, and the symbol where the grid carries
+// it; reserve and stamp untouched.
 void restaurerDefauts(GrilleTarif &grille);
 
-// Writes the prices in bracket order, the EU reserve, the symbol (France
-// Rapide only: pass it), then a new stamp, as one atomic replacement.
+// Writes the prices in bracket order, the reserve value, the symbol where
+// the grid carries it, then a new stamp, as one atomic replacement.
 ResultatEcriture enregistrer(const GrilleTarif &grille, const FichiersIni &fichiers,
-                             const QString *symbole = nullptr,
                              const QString &miseAJour = MiseAJour::maintenant());
 
 } // namespace Tarifs

@@ -39,8 +39,8 @@ inline QByteArray sansTampon(const QByteArray &octets)
     return QString::fromLatin1(octets).replace(tampon, QStringLiteral("#")).toLatin1();
 }
 
-constexpr FichierIni TousLesFichiers[] = {FichierIni::PoidsElements, FichierIni::TarifNormal, FichierIni::TarifEcopli,
-                                          FichierIni::TarifCEE};
+constexpr FichierReglages TousLesFichiers[] = {FichierReglages::PoidsElements, FichierReglages::TarifNormal, FichierReglages::TarifEcopli,
+                                          FichierReglages::TarifCEE};
 
 // Runs `action` under a file-size limit, SIGXFSZ ignored so that exceeding
 // it fails the write instead of killing the test. Stops root too.
@@ -61,7 +61,7 @@ auto sousLimiteDeTaille(rlim_t octets, Action action)
 #ifdef QT_WIDGETS_LIB
 
 #include "dialogs/dialogues.h"
-#include "main_window/apparence.h"
+#include "commun/apparence.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -90,9 +90,9 @@ struct Banc
     Dialogues dialogues{fichiers, &principale};
 
     Banc() { principale.show(); }
-    QString chemin(FichierIni f) const { return fichiers.chemin(f); }
-    QByteArray octets(FichierIni f) const { return lireOctets(chemin(f)); }
-    void ecrire(FichierIni f, const QString &lignes) const { ecrireOctets(chemin(f), cp1252(lignes)); }
+    QString chemin(FichierReglages f) const { return fichiers.chemin(f); }
+    QByteArray octets(FichierReglages f) const { return lireOctets(chemin(f)); }
+    void ecrire(FichierReglages f, const QString &lignes) const { ecrireOctets(chemin(f), cp1252(lignes)); }
     QDialog *dialogue(const QString &nom) const { return principale.findChild<QDialog *>(nom); }
 };
 

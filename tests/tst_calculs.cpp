@@ -105,11 +105,11 @@ private slots:
     {
         QFETCH(Total, t);
         Pesee p;
-        for (int n = 1; n <= NombreLignes; ++n)
+        for (int n = 1; n <= CatalogueElements::NombreEntrees; ++n)
             p.setPoidsUnitaire(n, CatalogueElements::entree(n).defaut);
         for (const auto &[ligne, texte] : t.poids)
             p.setPoidsUnitaire(ligne, texte);
-        std::array<QString, NombreLignes> cases;
+        Comptes cases;
         for (const auto &[ligne, compte] : t.comptes) {
             p.majLigne(ligne, compte);
             cases.at(std::size_t(ligne - 1)) = compte;

@@ -17,20 +17,20 @@ using Fenetre = Dialogues::Fenetre;
 // One settings dialog: its file, its price or weight fields in the order the
 // file stores them, the first one's place in the file, what a failed save
 // says, its currency field.
-struct Cas { Fenetre fenetre; QString nom; FichierIni fichier; QStringList champs; QString section, cle, quoi, symbole = {}; };
+struct Cas { Fenetre fenetre; QString nom; FichierReglages fichier; QStringList champs; QString section, cle, quoi, symbole = {}; };
 Q_DECLARE_METATYPE(Cas)
 
 namespace {
 
 const QList<Cas> Tous{
-    {Fenetre::Poids, "Form2", FichierIni::PoidsElements,
+    {Fenetre::Poids, "Form2", FichierReglages::PoidsElements,
      [] { QStringList champs; for (int n = 1; n <= 25; ++n) champs << QStringLiteral("Text%1").arg(n); return champs; }(),
      "Env114", "Envellope114", "Les poids des éléments n'ont pas été enregistrés."},
-    {Fenetre::TarifNormal, "Form3", FichierIni::TarifNormal, {"Text1", "Text2", "Text3", "Text9", "Text4", "Text5", "Text6", "Text7"},
+    {Fenetre::TarifNormal, "Form3", FichierReglages::TarifNormal, {"Text1", "Text2", "Text3", "Text9", "Text4", "Text5", "Text6", "Text7"},
      "Tarification", "TarifN20Gr", "Les tarifs France Rapide n'ont pas été enregistrés.", "Text8"},
-    {Fenetre::TarifEcopli, "Form4", FichierIni::TarifEcopli, {"Text1", "Text2", "Text3", "Text4"}, "TarificationEcopli",
+    {Fenetre::TarifEcopli, "Form4", FichierReglages::TarifEcopli, {"Text1", "Text2", "Text3", "Text4"}, "TarificationEcopli",
      "TarifE20Gr", "Les tarifs France Ecopli n'ont pas été enregistrés.", "Text5"},
-    {Fenetre::TarifCEE, "Form5", FichierIni::TarifCEE, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"},
+    {Fenetre::TarifCEE, "Form5", FichierReglages::TarifCEE, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"},
      "Tarification", "TarifCEE20Gr", "Les tarifs vers l'Union européenne (zone 1) n'ont pas été enregistrés.", "Text9"}};
 
 // The first field, as the main window reads it.
@@ -135,8 +135,8 @@ private slots:
         poser(banc, c, "2");
         QCOMPARE(banc.dialogues.poids(26), "0"); // Form2 loaded too: closing another leaves it loaded
         if (c.nom != "Form3")
-            banc.ecrire(FichierIni::TarifNormal, "[Symbole Monétaire]\r\nSymbole Monétaire Employé=£\r\n");
-        const QByteArray normal = banc.octets(FichierIni::TarifNormal);
+            banc.ecrire(FichierReglages::TarifNormal, "[Symbole Monétaire]\r\nSymbole Monétaire Employé=£\r\n");
+        const QByteArray normal = banc.octets(FichierReglages::TarifNormal);
         QStringList vus;
         afficherPuis(banc.dialogues, c.fenetre, [&](QDialog *d) {
             vus << enfant(d, c.champs.first())->text();
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(lire(banc.dialogues, c), fermeture == "Command1" ? "9" : "2");
         QCOMPARE(banc.fichiers.lire(c.fichier, c.section, u"TarifCEE2000Gr"), "9,99");
         if (c.nom != "Form3")
-            QCOMPARE(banc.octets(FichierIni::TarifNormal), normal);
+            QCOMPARE(banc.octets(FichierReglages::TarifNormal), normal);
     }
 
     // A save that cannot be written: the dialog stays open with the edits, a

@@ -36,18 +36,18 @@ const QByteArray Livre = "; d'origine\r\n[Tarification]\r\nInconnue=1\r\nTarifN2
 const QByteArray Depart = "; mes r\xe9glages\r\n[Perso]\nnote=garder\n\r\n[Date]\r\nMiseAJour=hier\r\n\r\n";
 
 // Saves the file with every value `valeur`, as its dialog would.
-ResultatEcriture enregistrer(FichierIni f, const FichiersIni &fichiers, const QString &valeur)
+ResultatEcriture enregistrer(FichierReglages f, const FichiersIni &fichiers, const QString &valeur)
 {
-    if (f == FichierIni::PoidsElements)
-        return CatalogueElements::enregistrer(fichiers, QStringList(CatalogueElements::EntreesStockees, valeur), valeur);
+    if (f == FichierReglages::PoidsElements)
+        return CatalogueElements::enregistrer(fichiers, QStringList(CatalogueElements::NombreEntrees, valeur), valeur);
     GrilleTarif g = Tarifs::grille(ServiceExpedition(int(f) - 1));
     for (TrancheTarif &t : g.Tranches)
         t.Prix = valeur;
-    g.ValeurReserve = valeur;
-    return Tarifs::enregistrer(g, fichiers, &valeur, valeur);
+    g.ValeurReserve = g.Symbole = valeur;
+    return Tarifs::enregistrer(g, fichiers, valeur);
 }
 
-QString echec(const FichiersIni &fichiers, FichierIni f, const char *raison)
+QString echec(const FichiersIni &fichiers, FichierReglages f, const char *raison)
 {
     return QStringLiteral("Impossible d'enregistrer « %1 » dans le dossier « %2 » : %3.")
         .arg(QFileInfo(fichiers.chemin(f)).fileName(), fichiers.repertoire(), QString::fromUtf8(raison));
@@ -190,14 +190,14 @@ private slots:
         QFETCH(int, genre);
         QTemporaryDir dir;
         const FichiersIni fichiers(dir.path());
-        for (const FichierIni f : TousLesFichiers) {
+        for (const FichierReglages f : TousLesFichiers) {
             const QByteArray chemin = QFile::encodeName(fichiers.chemin(f));
             QCOMPARE(genre == S_IFDIR ? mkdir(chemin, 0700) : genre == S_IFIFO ? mkfifo(chemin, 0600) : symlink("/dev/zero", chemin), 0);
             QCOMPARE(enregistrer(f, fichiers, Nouveau).raison,
                      echec(fichiers, f, genre == S_IFDIR ? "un dossier porte le nom du fichier" : "ce n'est pas un fichier ordinaire"));
         }
         QCOMPARE(CatalogueElements::charger(fichiers).valeurs + QStringList(SymboleMonetaire::lire(fichiers)),
-                 QStringList(CatalogueElements::EntreesStockees + 1, QString()));
+                 QStringList(CatalogueElements::NombreEntrees - 1, QString()) + QStringList({"0", ""}));
         QCOMPARE(QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size(), 4);
     }
 
@@ -205,9 +205,9 @@ private slots:
     // new file just fits; nothing is left beside the file.
     void limiteDeTaille_data()
     {
-        QTest::addColumn<FichierIni>("fichier");
+        QTest::addColumn<FichierReglages>("fichier");
         QTest::addColumn<int>("marge"); // bytes beyond the new file's size; below -1000: none at all
-        for (const FichierIni f : TousLesFichiers) {
+        for (const FichierReglages f : TousLesFichiers) {
             const QByteArray nom = QFileInfo(FichiersIni(QString()).chemin(f)).fileName().toUtf8();
             QTest::addRow("%s, rien", nom.constData()) << f << -100000;
             QTest::addRow("%s, un octet de moins", nom.constData()) << f << -1;
@@ -216,7 +216,7 @@ private slots:
     }
     void limiteDeTaille()
     {
-        QFETCH(FichierIni, fichier);
+        QFETCH(FichierReglages, fichier);
         QFETCH(int, marge);
         QTemporaryDir dir, copie;
         const FichiersIni fichiers(dir.path()), fichiersCopie(copie.path());
@@ -258,17 +258,17 @@ private slots:
         const QByteArray dossiers[] = {QFile::encodeName(fichiers.repertoire()), QFile::encodeName(base.filePath("compte"))};
         for (int i = 0; i < 2; ++i)
             QVERIFY(QDir().mkpath(dossiers[i]) && (i >= c.proteges || !root || mount("tmpfs", dossiers[i], "tmpfs", 0, "size=64k") == 0));
-        QVERIFY(ecrireOctets(fichiers.chemin(FichierIni::TarifNormal), Livre));
-        QVERIFY(c.copie.isNull() || (QDir().mkpath(fichiers.repertoireUtilisateur()) && ecrireOctets(fichiers.cheminCopie(FichierIni::TarifNormal), c.copie)));
+        QVERIFY(ecrireOctets(fichiers.chemin(FichierReglages::TarifNormal), Livre));
+        QVERIFY(c.copie.isNull() || (QDir().mkpath(fichiers.repertoireUtilisateur()) && ecrireOctets(fichiers.cheminCopie(FichierReglages::TarifNormal), c.copie)));
         for (int i = 0; i < c.proteges; ++i)
             QCOMPARE(root ? mount(nullptr, dossiers[i], nullptr, MS_REMOUNT | MS_RDONLY, nullptr) : chmod(dossiers[i], 0555), 0);
         const auto liberer = qScopeGuard([&] {
             for (int i = 0; i < c.proteges; ++i)
                 root ? umount2(dossiers[i], MNT_DETACH) : chmod(dossiers[i], 0755);
         });
-        const ResultatEcriture r = fichiers.ecrire(FichierIni::TarifNormal, {{"Tarification", "TarifN20Gr", "0,70"}, {"Date", "MiseAJour", "5 à 6"}});
-        QCOMPARE(lireOctets(fichiers.chemin(FichierIni::TarifNormal)), c.livre);
-        QCOMPARE(lireOctets(fichiers.cheminCopie(FichierIni::TarifNormal)), c.copieApres);
+        const ResultatEcriture r = fichiers.ecrire(FichierReglages::TarifNormal, {{"Tarification", "TarifN20Gr", "0,70"}, {"Date", "MiseAJour", "5 à 6"}});
+        QCOMPARE(lireOctets(fichiers.chemin(FichierReglages::TarifNormal)), c.livre);
+        QCOMPARE(lireOctets(fichiers.cheminCopie(FichierReglages::TarifNormal)), c.copieApres);
         QCOMPARE(QFileInfo::exists(fichiers.repertoireUtilisateur()), !c.copieApres.isNull());
         QCOMPARE(fichiers.LireTarifNormal(u"Tarification", u"TarifN20Gr"), r ? "0,70" : "0,66");
         const auto echec = [root](const QString &dossier) {

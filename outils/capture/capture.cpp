@@ -7,7 +7,7 @@
 // (the window manager's own frame is not part of a widget).
 
 #include "dialogs/dialogues.h"
-#include "main_window/apparence.h"
+#include "commun/apparence.h"
 #include "main_window/form1.h"
 #include "main_window/traductions.h"
 #include "settings/catalogueelements.h"
@@ -33,7 +33,7 @@ void poserLesDefauts(const FichiersIni &fichiers)
     for (ServiceExpedition service : TousLesServices) {
         GrilleTarif grille = Tarifs::grille(service);
         Tarifs::restaurerDefauts(grille);
-        Tarifs::enregistrer(grille, fichiers, &SymboleMonetaire::Defaut, Tampon);
+        Tarifs::enregistrer(grille, fichiers, Tampon);
     }
 }
 

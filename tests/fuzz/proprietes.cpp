@@ -121,10 +121,9 @@ QString verifierNombre(const QString &texte)
     // The same text as every count and every unit weight: nothing may
     // overflow unnoticed, and the total's text reads back as the total.
     Pesee pesee;
-    for (int ligne = 1; ligne <= NombreLignes; ++ligne) {
-        if (ligne != NombreLignes)
-            pesee.setPoidsUnitaire(ligne, texte);
-        pesee.majLigne(ligne, texte);
+    for (const CatalogueElements::Entree &e : CatalogueElements::entrees()) {
+        pesee.setPoidsUnitaire(e.numero, e.stockee() ? texte : e.defaut);
+        pesee.majLigne(e.numero, texte);
     }
     const std::optional<Decimal4> total = pesee.total();
     if (total && Decimal4::depuisTexte(texteTotal(total)) != total)

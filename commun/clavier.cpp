@@ -1,6 +1,4 @@
-#include "main_window/clavier.h"
-
-#include "main_window/apparence.h"
+#include "commun/clavier.h"
 
 #include <QKeyEvent>
 
@@ -47,18 +45,4 @@ std::optional<int> codeCaractere(const QKeyEvent &touche)
     if (imprimable(t))
         return t.at(0).unicode();
     return std::nullopt;
-}
-
-void filtrerComposition(QInputMethodEvent &composition, const std::function<bool(int)> &permis)
-{
-    const QString commis = composition.commitString();
-    QString gardes;
-    for (const char32_t c : commis.toUcs4()) {
-        if (permis(int(c)))
-            gardes += QString::fromUcs4(&c, 1);
-        else
-            Bip::sonner();
-    }
-    if (gardes != commis)
-        composition.setCommitString(gardes, composition.replacementStart(), composition.replacementLength());
 }

@@ -1,6 +1,6 @@
-#include "dialogs/construction.h"
+#include "commun/construction.h"
 
-#include "main_window/apparence.h"
+#include "commun/apparence.h"
 
 #include <QDialog>
 #include <QFontMetrics>
@@ -14,10 +14,7 @@
 
 namespace {
 
-// A frame takes its style sheet only when it first shows. A style sheet on a
-// widget makes Qt re-polish the frame and every child through the style sheet
-// style, most of the cost of loading a dialog; a dialog loaded hidden, only
-// for its fields, is never painted and needs none of it.
+// A frame that takes its style sheet when it first shows.
 class CadreDialogue : public QGroupBox
 {
 public:
@@ -77,13 +74,16 @@ void preparerFenetre(QDialog *fenetre, const QString &nom, int largeurTwips, int
 }
 
 QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legende,
-                      const QRect &geometrie)
+                      const QRect &geometrie, const QColor &couleurLegende, Style style)
 {
     auto *cadre = new CadreDialogue(legende, parent);
     cadre->setObjectName(nom);
     cadre->setGeometry(geometrie);
     cadre->setFont(policeSansSerif(8.25, true));
-    cadre->styleDiffere = styleCadre(nom, Couleurs::Bleu);
+    if (style == Style::Immediat)
+        cadre->setStyleSheet(styleCadre(nom, couleurLegende));
+    else
+        cadre->styleDiffere = styleCadre(nom, couleurLegende);
     return cadre;
 }
 
@@ -94,19 +94,32 @@ void poserPolice(QWidget *controle, const QFont &police)
 }
 
 QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
-                   const QRect &geometrie, const QFont &police)
+                   const QRect &geometrie, const QFont &police, Qt::Alignment horizontal)
 {
     auto *label = new QLabel(texte, parent);
     label->setObjectName(nom);
     label->setGeometry(geometrie);
     poserPolice(label, police);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAlignment(horizontal | Qt::AlignTop);
     // The stand-in face runs a pixel or two wider than the design's on some
     // captions; a transparent label may grow rather than cut its last letter.
     const int largeurTexte = largeurLegende(label, texte, police);
     if (largeurTexte > geometrie.width())
         label->resize(largeurTexte, geometrie.height());
     return label;
+}
+
+ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis admis,
+                        int limiteFrappe, const QRect &geometrie, const QFont &police,
+                        Qt::Alignment alignement, const QString &nomAccessible)
+{
+    auto *champ = new ChampSaisie(admis, limiteFrappe, parent);
+    champ->setObjectName(nom);
+    champ->setGeometry(geometrie);
+    poserPolice(champ, police);
+    champ->setAlignment(alignement);
+    champ->setAccessibleName(nomAccessible);
+    return champ;
 }
 
 QPushButton *creerBouton(QWidget *parent, const QString &nom, const QString &legende,

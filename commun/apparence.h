@@ -7,7 +7,7 @@
 
 #include <functional>
 
-// Looks and helpers shared by every window of the program.
+// The look every window of the program shares, and its beep.
 
 // The windows are laid out in twips; 15 twips make one pixel at 96 dpi.
 constexpr int pixels(int twips) { return twips / 15; }
@@ -29,7 +29,6 @@ namespace Couleurs {
 inline const QColor Bleu(0, 0, 255);
 inline const QColor Rouge(255, 0, 0);
 inline const QColor Blanc(255, 255, 255);
-inline const QColor Argent(192, 192, 192);
 inline const QColor GrisClair(224, 224, 224);
 inline const QColor Lavande(192, 192, 255);
 inline const QColor Pervenche(128, 128, 255);

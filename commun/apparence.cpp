@@ -1,4 +1,4 @@
-#include "main_window/apparence.h"
+#include "commun/apparence.h"
 
 #include <QApplication>
 

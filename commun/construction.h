@@ -1,0 +1,51 @@
+#pragma once
+
+#include "commun/apparence.h"
+#include "commun/champsaisie.h"
+
+#include <QRect>
+#include <QString>
+
+class QDialog;
+class QFont;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Pieces every window of the program is built from, placed in pixels
+// (see twips()).
+
+// Fixed size, title bar with a close button only. A dialog lives in the
+// taskbar only when asked; the others stay with the main window.
+void preparerFenetre(QDialog *fenetre, const QString &nom, int largeurTwips, int hauteurTwips,
+                     bool dansLaBarreDesTaches);
+
+// A frame with an optional bold caption, blue unless told otherwise. Its
+// style sheet waits for its first show: re-polishing a frame and its
+// children is most of the cost of loading a dialog, and a dialog loaded
+// hidden, only for its fields, is never drawn. A window that is always
+// shown takes it at once, before the frame has children to re-polish.
+enum class Style { AuPremierAffichage, Immediat };
+QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legende,
+                      const QRect &geometrie, const QColor &couleurLegende = Couleurs::Bleu,
+                      Style style = Style::AuPremierAffichage);
+
+// Sets the font unless the control inherits that very font from its parent:
+// an explicit font costs a font change event, in a field a new text layout.
+void poserPolice(QWidget *controle, const QFont &police);
+
+// A caption, its text at the top; wider than its box, the box grows.
+QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
+                   const QRect &geometrie, const QFont &police,
+                   Qt::Alignment horizontal = Qt::AlignLeft);
+
+// A field that filters its typing; a screen reader names it `nomAccessible`.
+ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis admis,
+                        int limiteFrappe, const QRect &geometrie, const QFont &police,
+                        Qt::Alignment alignement, const QString &nomAccessible);
+
+// A push button that Enter in a field never clicks: only its click and its
+// access key act.
+QPushButton *creerBouton(QWidget *parent, const QString &nom, const QString &legende,
+                         const QRect &geometrie);

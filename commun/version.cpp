@@ -1,0 +1,6 @@
+#include "commun/version.h"
+
+QString texteVersion()
+{
+    return QStringLiteral(AMBRELOT_VERSION);
+}
