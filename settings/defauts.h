@@ -4,7 +4,8 @@
 
 #include <QList>
 
-// Writes, with the built-in defaults, each of the four settings files that
-// the directory lacks; a file already there is never touched. One result per
+// Writes, with the built-in defaults and an empty update stamp, each of the
+// four settings files that the directory lacks; a file already there is
+// never touched. One result per
 // file written, failures included.
 QList<ResultatEcriture> ecrireFichiersManquants(const FichiersIni &fichiers);
