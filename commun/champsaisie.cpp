@@ -16,7 +16,7 @@ ChampSaisie::ChampSaisie(Admis admis, int limiteFrappe, QWidget *parent)
 
 bool ChampSaisie::admet(int code) const
 {
-    if (m_admis == Admis::Tout || (code >= 8 && code <= 13) || (code >= '0' && code <= '9'))
+    if (m_admis == Admis::Tout || m_admis == Admis::Prix || (code >= 8 && code <= 13) || (code >= '0' && code <= '9'))
         return true;
     return code == ',' && m_admis == Admis::ChiffresEtVirgule;
 }
@@ -33,6 +33,14 @@ bool ChampSaisie::event(QEvent *evenement)
 
 void ChampSaisie::keyPressEvent(QKeyEvent *evenement)
 {
+    const bool decimal = m_admis == Admis::ChiffresEtVirgule || m_admis == Admis::Prix;
+    if (decimal && evenement->modifiers().testFlag(Qt::KeypadModifier) && evenement->text() == u".") {
+        QKeyEvent virgule(evenement->type(), Qt::Key_Comma, evenement->modifiers(), QStringLiteral(","),
+                          evenement->isAutoRepeat(), evenement->count());
+        keyPressEvent(&virgule);
+        evenement->setAccepted(virgule.isAccepted());
+        return;
+    }
     // Accepted, a refused key goes no further: Escape does not close the
     // dialog under the field, which keeps the user's edits.
     const std::optional<int> code = codeCaractere(*evenement);

@@ -9,7 +9,10 @@
 //
 // What it admits is checked on every typed or input-method character; a
 // refused one is discarded before it reaches the text, with the beep. The
-// control codes 8 to 13 (Backspace, Tab, Enter...) always pass.
+// control codes 8 to 13 (Backspace, Tab, Enter...) always pass. In a field
+// that takes a decimal number the numeric keypad's decimal key, which gives
+// "." on many French systems, types the comma: "2.8" grams would be refused
+// to 28, ten times the weight.
 //
 // QLineEdit's maxLength would truncate a long value read from a file; here
 // the limit only keeps the user from growing the text past it, so a value
@@ -17,7 +20,9 @@
 class ChampSaisie : public QLineEdit
 {
 public:
-    enum class Admis { Chiffres, ChiffresEtVirgule, Tout };
+    // Counts; weights; prices, which admit anything but take a decimal
+    // number; anything (the currency symbol).
+    enum class Admis { Chiffres, ChiffresEtVirgule, Prix, Tout };
 
     // limiteFrappe 0: no limit.
     ChampSaisie(Admis admis, int limiteFrappe, QWidget *parent);

@@ -168,7 +168,8 @@ FormTarif::FormTarif(ServiceExpedition service, const FichiersIni &fichiers, QWi
     for (const Champ &c : m.champs) {
         QLabel *label = creerLabel(cadre, QString::fromLatin1(c.nomLabel),
                                    QString::fromUtf16(c.legende), c.geometrieLabel, police);
-        auto *champ = creerChamp(cadre, QString::fromLatin1(c.nom), ChampSaisie::Admis::Tout,
+        auto *champ = creerChamp(cadre, QString::fromLatin1(c.nom),
+                                 c.tranche > 0 ? ChampSaisie::Admis::Prix : ChampSaisie::Admis::Tout,
                                  c.tranche > 0 ? LimiteFrappe : 0, c.geometrie, police, m.alignement,
                                  label->text());
         // Prices and the reserve value get their text from charger(), below.

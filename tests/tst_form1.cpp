@@ -201,6 +201,14 @@ private slots:
         QTest::newRow("France Rapide : Ctrl+Z") << Frappe{"", "Form3 Text7", "12", Qt::Key_Z, ctrl, "", "7,00", "", "", 0};
         QTest::newRow("France Rapide : symbole sans limite") << Frappe{"", "Form3 Text8", "12345678x", 0, 0, "", "€12345678x", "", "", 0};
         QTest::newRow("Ecopli : neuvième caractère") << Frappe{"", "Form4 Text4", "56789", 0, 0, "", "2,105678", "", "", 0};
+        // The keypad's decimal key, "." on French systems, types the comma where a decimal number goes.
+        const int pave = Qt::KeypadModifier;
+        QTest::newRow("pavé : grammes") << Frappe{fr, "Text26", "2", Qt::Key_Period, pave, "8", "2,8", "2,8", "0,66 €", 0};
+        QTest::newRow("pavé : compte") << Frappe{fr, "Text1", "2", Qt::Key_Period, pave, "", "2", "6,4", "0,66 €", 1};
+        QTest::newRow("pavé : poids") << Frappe{"", "Form2 Text6", "", Qt::Key_Period, pave, "", "12,5,", "", "", 0};
+        QTest::newRow("pavé : prix") << Frappe{"", "Form3 Text7", "", Qt::Key_Period, pave, "5", "7,00,5", "", "", 0};
+        QTest::newRow("pavé : symbole") << Frappe{"", "Form3 Text8", "", Qt::Key_Period, pave, "", "€.", "", "", 0};
+        QTest::newRow("point : prix") << Frappe{"", "Form3 Text7", "", Qt::Key_Period, 0, "", "7,00.", "", "", 0};
         QTest::newRow("UE : valeur longue du fichier") << Frappe{"", "Form5 Text1", "5", Qt::Key_Backspace, 0, "5", "012345678", "", "", 0};
     }
     void saisie()
