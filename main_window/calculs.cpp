@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QtNumeric>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -165,6 +166,14 @@ std::optional<Decimal4> Decimal4::plus(Decimal4 autre) const
     return Decimal4(somme);
 }
 
+std::optional<Decimal4> Decimal4::moins(Decimal4 autre) const
+{
+    std::int64_t difference = 0;
+    if (qSubOverflow(m_n, autre.m_n, &difference))
+        return std::nullopt;
+    return Decimal4(difference);
+}
+
 QString Decimal4::texte() const
 {
     // The magnitude as unsigned, so that the smallest value has one too.
@@ -271,17 +280,91 @@ QString prixNul(const QString &symbole)
     return QStringLiteral("0,00 ") + symbole;
 }
 
+namespace {
+
+bool nul(const std::optional<Decimal4> &total)
+{
+    return total && total->dixMilliemes() == 0;
+}
+
+QString avecSymbole(const QString &prix, const QString &symbole)
+{
+    return prix + u' ' + symbole;
+}
+
+QString grammes(int poids)
+{
+    return QString::number(poids) + QStringLiteral(" g");
+}
+
+} // namespace
+
+qsizetype trancheApplicable(const std::optional<Decimal4> &total, const GrilleTarif &grille)
+{
+    if (!total)
+        return grille.Tranches.size();
+    // Whole-gram bounds against a double: 20 takes 20 and not 20,0001.
+    const double poids = total->versDouble();
+    return std::find_if(grille.Tranches.cbegin(), grille.Tranches.cend(),
+                        [poids](const TrancheTarif &t) { return poids <= t.PoidsMaxi; })
+        - grille.Tranches.cbegin();
+}
+
 Affranchissement affranchissement(const std::optional<Decimal4> &total, const GrilleTarif &grille,
                                   const QString &symbole)
 {
-    if (!total)
-        return {QStringLiteral(">>"), true};
-    const double poids = total->versDouble();
-    if (poids == 0.0)
+    if (nul(total))
         return {prixNul(symbole), false};
-    for (const TrancheTarif &t : grille.Tranches) {
-        if (poids <= t.PoidsMaxi)
-            return {t.Prix + u' ' + symbole, false};
+    const qsizetype t = trancheApplicable(total, grille);
+    if (t == grille.Tranches.size())
+        return {QStringLiteral(">>"), true};
+    return {avecSymbole(grille.Tranches.at(t).Prix, symbole), false};
+}
+
+Comparaison comparerServices(const std::optional<Decimal4> &total, const std::array<GrilleTarif, 3> &grilles,
+                             const QString &symbole, ServiceExpedition choisi, QDate aujourdhui)
+{
+    Comparaison c{texteTotal(total), {}, {}, choisi};
+    // The price of the bracket that applies, where it reads as a number.
+    std::array<std::optional<double>, 3> montants{};
+    for (const ServiceExpedition service : TousLesServices) {
+        const GrilleTarif &g = grilles.at(std::size_t(service));
+        ServiceCompare &s = c.services.at(std::size_t(service));
+        s.prix = affranchissement(total, g, symbole).texte;
+        s.prixDu = g.MiseAJour.isEmpty() ? QStringLiteral("jamais enregistrés") : g.MiseAJour;
+        if (nul(total))
+            continue;
+        const qsizetype t = trancheApplicable(total, g);
+        if (t == g.Tranches.size()) {
+            s.tranche = QStringLiteral("au-delà de ") + grammes(g.Tranches.last().PoidsMaxi);
+            continue;
+        }
+        const TrancheTarif &tranche = g.Tranches.at(t);
+        s.tranche = QStringLiteral("jusqu'à ") + grammes(tranche.PoidsMaxi);
+        // Beyond the decimal's range only for a total far below zero.
+        if (const auto marge = Decimal4::depuisDouble(tranche.PoidsMaxi)->moins(*total))
+            s.marge = QStringLiteral("encore ") + marge->texte() + QStringLiteral(" g");
+        s.suivante = t + 1 == g.Tranches.size() ? QStringLiteral("aucune")
+            : avecSymbole(g.Tranches.at(t + 1).Prix, symbole) + QStringLiteral(" jusqu'à ")
+                + grammes(g.Tranches.at(t + 1).PoidsMaxi);
+        montants.at(std::size_t(service)) = nombreFrancais(tranche.Prix);
     }
-    return {QStringLiteral(">>"), true};
+    std::optional<double> plusBas;
+    for (const std::optional<double> &m : montants) {
+        if (m && (!plusBas || *m < *plusBas))
+            plusBas = m;
+    }
+    for (std::size_t i = 0; i < montants.size(); ++i)
+        c.services.at(i).moinsCher = montants.at(i) && montants.at(i) == plusBas;
+
+    const QDate premierJanvier(aujourdhui.year(), 1, 1);
+    for (const GrilleTarif &g : grilles) {
+        const std::optional<QDate> jour = MiseAJour::date(g.MiseAJour);
+        if (g.MiseAJour.isEmpty())
+            c.avertissements << QStringLiteral("Prix ") + g.Nom + QStringLiteral(" jamais enregistrés : vérifiez-les.");
+        else if (jour && *jour < premierJanvier)
+            c.avertissements << QStringLiteral("Prix ") + g.Nom + QStringLiteral(" enregistrés avant le 1er janvier ")
+                    + QString::number(aujourdhui.year()) + QStringLiteral(" : vérifiez-les.");
+    }
+    return c;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "settings/catalogueelements.h"
+#include "settings/comparaison.h"
 #include "settings/tarifs.h"
+
+#include <QDate>
 
 #include <QString>
 #include <QStringList>
@@ -38,6 +41,7 @@ public:
     double versDouble() const;
 
     std::optional<Decimal4> plus(Decimal4 autre) const;
+    std::optional<Decimal4> moins(Decimal4 autre) const;
 
     // Shortest French form: "9,6", "1013", "0,1235", "0", "-2,5".
     QString texte() const;
@@ -93,6 +97,11 @@ bool ligneComptee(QStringView compte);
 // Label3's text for a total; ">>" when the total is beyond the decimal's range.
 QString texteTotal(const std::optional<Decimal4> &total);
 
+// The bracket that prices a total other than 0: the index of the first
+// whose bound is at least the total; the number of brackets beyond the last
+// bound, and beyond the decimal's range.
+qsizetype trancheApplicable(const std::optional<Decimal4> &total, const GrilleTarif &grille);
+
 // What Label5 shows for a weight: the price text of the first bracket whose
 // bound is at least the weight, a space and the symbol; "0,00 " and the
 // symbol for 0; ">>" with a beep beyond the last bracket.
@@ -107,3 +116,10 @@ Affranchissement affranchissement(const std::optional<Decimal4> &total, const Gr
 
 // "0,00 " and the symbol, the price display at rest.
 QString prixNul(const QString &symbole);
+
+// The three services compared for a total, over the main window's grids
+// (with their stamps) and symbol, each priced as Label5 prices it. A grid
+// never saved, or saved before 1 January of `aujourdhui`'s year, asks for a
+// look.
+Comparaison comparerServices(const std::optional<Decimal4> &total, const std::array<GrilleTarif, 3> &grilles,
+                             const QString &symbole, ServiceExpedition choisi, QDate aujourdhui);

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 // The update stamp every settings file carries, as "05/12/2026 à 10:38".
 namespace MiseAJour {
 
@@ -13,5 +15,9 @@ inline const QString Cle = QStringLiteral("MiseAJour");
 // one day's date with the next day's time.
 QString texte(const QDateTime &instant);
 QString maintenant();
+
+// The day a stamp was written, read with the format texte() writes;
+// nothing for a stamp that does not read so.
+std::optional<QDate> date(const QString &tampon);
 
 } // namespace MiseAJour

@@ -6,11 +6,11 @@ namespace Tarifs {
 
 namespace {
 
-GrilleTarif construire(ServiceExpedition service, FichierReglages fichier, const QString &section,
+GrilleTarif construire(ServiceExpedition service, const char *nom, FichierReglages fichier, const QString &section,
                        std::initializer_list<std::pair<int, const char *>> tranches,
                        const QString &prefixeCle)
 {
-    GrilleTarif g{service, fichier, section, {}, {}, {}, false, {}, {}};
+    GrilleTarif g{service, QString::fromLatin1(nom), fichier, section, {}, {}, {}, false, {}, {}};
     for (const auto &[poidsMaxi, prix] : tranches)
         g.Tranches.append(TrancheTarif{poidsMaxi, prefixeCle + QString::number(poidsMaxi) + QStringLiteral("Gr"),
                            QString::fromLatin1(prix), {}});
@@ -19,7 +19,7 @@ GrilleTarif construire(ServiceExpedition service, FichierReglages fichier, const
 
 GrilleTarif construireNormal()
 {
-    GrilleTarif g = construire(ServiceExpedition::TarifNormal, FichierReglages::TarifNormal,
+    GrilleTarif g = construire(ServiceExpedition::TarifNormal, "France Rapide", FichierReglages::TarifNormal,
                                QStringLiteral("Tarification"),
                                {{20, "0,66"}, {50, "1,10"}, {100, "1,65"}, {250, "2,65"}, {500, "3,55"},
                                 {1000, "4,65"}, {2000, "6,00"}, {3000, "7,00"}},
@@ -30,7 +30,7 @@ GrilleTarif construireNormal()
 
 GrilleTarif construireCEE()
 {
-    GrilleTarif g = construire(ServiceExpedition::TarifCEE, FichierReglages::TarifCEE,
+    GrilleTarif g = construire(ServiceExpedition::TarifCEE, "Vers UE (Zone 1)", FichierReglages::TarifCEE,
                                QStringLiteral("Tarification"),
                                {{20, "0,83"}, {50, "1,38"}, {100, "1,85"}, {250, "4,15"},
                                 {500, "6,15"}, {1000, "8,80"}, {2000, "12,65"}},
@@ -48,7 +48,7 @@ const GrilleTarif &grille(ServiceExpedition service)
 {
     static const GrilleTarif normal = construireNormal();
     static const GrilleTarif ecopli = construire(
-        ServiceExpedition::TarifEcopli, FichierReglages::TarifEcopli,
+        ServiceExpedition::TarifEcopli, "France Ecopli", FichierReglages::TarifEcopli,
         QStringLiteral("TarificationEcopli"),
         {{20, "0,59"}, {50, "0,87"}, {100, "1,20"}, {250, "2,10"}}, QStringLiteral("TarifE"));
     static const GrilleTarif cee = construireCEE();
@@ -81,8 +81,13 @@ GrilleTarif charger(ServiceExpedition service, const FichiersIni &fichiers)
         g.ValeurReserve = fichiers.lire(g.Fichier, g.Section, g.CleReserve);
     if (g.PorteSymbole)
         g.Symbole = fichiers.lire(g.Fichier, SymboleMonetaire::Section, SymboleMonetaire::Cle);
-    g.MiseAJour = fichiers.lire(g.Fichier, MiseAJour::Section, MiseAJour::Cle);
+    g.MiseAJour = miseAJour(service, fichiers);
     return g;
+}
+
+QString miseAJour(ServiceExpedition service, const FichiersIni &fichiers)
+{
+    return fichiers.lire(grille(service).Fichier, MiseAJour::Section, MiseAJour::Cle);
 }
 
 void restaurerDefauts(GrilleTarif &g)

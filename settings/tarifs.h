@@ -22,6 +22,7 @@ struct TrancheTarif
 struct GrilleTarif
 {
     ServiceExpedition Service;
+    QString Nom;          // "France Rapide", as the comparison names it
     FichierReglages Fichier;
     QString Section;
     QList<TrancheTarif> Tranches;
@@ -55,6 +56,9 @@ const GrilleTarif &grilleDuSymbole();
 // Reads the prices in bracket order, then the reserve value, then the
 // currency symbol where the grid carries it, then the stamp.
 GrilleTarif charger(ServiceExpedition service, const FichiersIni &fichiers);
+
+// The grid's update stamp as its file holds it; empty when never saved.
+QString miseAJour(ServiceExpedition service, const FichiersIni &fichiers);
 
 // Every Prix set to its PrixDefaut, and the symbol where the grid carries
 // it; reserve and stamp untouched.

@@ -1,5 +1,5 @@
 // The computations without a window: French numbers, the four-place decimal,
-// the total of the 26 lines and the price of a weight.
+// the total of the 26 lines, the price of a weight and the services compared.
 
 #include "main_window/calculs.h"
 #include "settings/catalogueelements.h"
@@ -11,10 +11,10 @@
 using Lignes = QList<std::pair<int, QString>>;
 // Unit weights other than the defaults, counts typed line after line, total.
 struct Total { Lignes poids, comptes; QString total; };
-// A total priced by a grid whose bracket `tranche`, if not 0, holds `prix`.
-struct Prix { ServiceExpedition service; QString poids, symbole; int tranche; QString prix, affiche; };
+// A total, the symbol, first-bracket prices, what each service shows.
+struct Comparee { QString total, symbole; QStringList premiers, services; };
 Q_DECLARE_METATYPE(Total)
-Q_DECLARE_METATYPE(Prix)
+Q_DECLARE_METATYPE(Comparee)
 
 class TestCalculs : public QObject
 {
@@ -120,35 +120,87 @@ private slots:
         QCOMPARE(texteTotal(p.total()), t.total);
     }
 
-    void prix_data()
+    // A total compared over the default grids, the first bracket of each
+    // priced `premiers` when given: for France Rapide, Ecopli and EU,
+    // "price|bracket|room left|next bracket", starred where lowest. The
+    // price is Label5's, with the beep beyond the last bracket.
+    void comparaison_data()
     {
-        QTest::addColumn<Prix>("p");
-        const auto fr = ServiceExpedition::TarifNormal, eco = ServiceExpedition::TarifEcopli, ue = ServiceExpedition::TarifCEE;
-        QTest::newRow("rien") << Prix{ue, "0", "€", 0, "", "0,00 €"};
-        QTest::newRow("rien, sans symbole") << Prix{fr, "0", "", 0, "", "0,00 "};
-        QTest::newRow("20 g") << Prix{fr, "20", "€", 0, "", "0,66 €"};
-        QTest::newRow("20,0001 g") << Prix{fr, "20,0001", "€", 0, "", "1,10 €"};
-        QTest::newRow("prix avec un point") << Prix{fr, "30", "$", 2, "1.10", "1.10 $"};
-        QTest::newRow("prix vide, sans symbole") << Prix{fr, "12", "", 1, "", " "};
-        QTest::newRow("3000 g") << Prix{fr, "3000", "€", 0, "", "7,00 €"};
-        QTest::newRow("3000,5 g") << Prix{fr, "3000,5", "€", 0, "", ">>"};
-        QTest::newRow("Ecopli 250 g") << Prix{eco, "250", "€", 0, "", "2,10 €"};
-        QTest::newRow("Ecopli 251 g") << Prix{eco, "251", "€", 0, "", ">>"};
-        QTest::newRow("UE 2000 g") << Prix{ue, "2000", "€", 0, "", "12,65 €"};
-        QTest::newRow("UE 2001 g") << Prix{ue, "2001", "€", 0, "", ">>"};
-        QTest::newRow("hors plage") << Prix{fr, "", "€", 0, "", ">>"};
+        QTest::addColumn<Comparee>("c");
+        const QStringList zero{"0,00 €|||", "0,00 €|||", "0,00 €|||"}, auDela{">>|au-delà de 3000 g||", ">>|au-delà de 250 g||", ">>|au-delà de 2000 g||"};
+        QTest::newRow("0 g") << Comparee{"0", "€", {}, zero};
+        QTest::newRow("0 g, sans symbole") << Comparee{"0", "", {}, {"0,00 |||", "0,00 |||", "0,00 |||"}};
+        QTest::newRow("12,5 g") << Comparee{"12,5", "€", {}, {"0,66 €|jusqu'à 20 g|encore 7,5 g|1,10 € jusqu'à 50 g", "*0,59 €|jusqu'à 20 g|encore 7,5 g|0,87 € jusqu'à 50 g", "0,83 €|jusqu'à 20 g|encore 7,5 g|1,38 € jusqu'à 50 g"}};
+        QTest::newRow("20 g") << Comparee{"20", "€", {}, {"0,66 €|jusqu'à 20 g|encore 0 g|1,10 € jusqu'à 50 g", "*0,59 €|jusqu'à 20 g|encore 0 g|0,87 € jusqu'à 50 g", "0,83 €|jusqu'à 20 g|encore 0 g|1,38 € jusqu'à 50 g"}};
+        QTest::newRow("20,0001 g") << Comparee{"20,0001", "€", {}, {"1,10 €|jusqu'à 50 g|encore 29,9999 g|1,65 € jusqu'à 100 g", "*0,87 €|jusqu'à 50 g|encore 29,9999 g|1,20 € jusqu'à 100 g", "1,38 €|jusqu'à 50 g|encore 29,9999 g|1,85 € jusqu'à 100 g"}};
+        QTest::newRow("50 g") << Comparee{"50", "€", {}, {"1,10 €|jusqu'à 50 g|encore 0 g|1,65 € jusqu'à 100 g", "*0,87 €|jusqu'à 50 g|encore 0 g|1,20 € jusqu'à 100 g", "1,38 €|jusqu'à 50 g|encore 0 g|1,85 € jusqu'à 100 g"}};
+        QTest::newRow("50,5 g") << Comparee{"50,5", "€", {}, {"1,65 €|jusqu'à 100 g|encore 49,5 g|2,65 € jusqu'à 250 g", "*1,20 €|jusqu'à 100 g|encore 49,5 g|2,10 € jusqu'à 250 g", "1,85 €|jusqu'à 100 g|encore 49,5 g|4,15 € jusqu'à 250 g"}};
+        QTest::newRow("100 g") << Comparee{"100", "€", {}, {"1,65 €|jusqu'à 100 g|encore 0 g|2,65 € jusqu'à 250 g", "*1,20 €|jusqu'à 100 g|encore 0 g|2,10 € jusqu'à 250 g", "1,85 €|jusqu'à 100 g|encore 0 g|4,15 € jusqu'à 250 g"}};
+        QTest::newRow("100,25 g") << Comparee{"100,25", "€", {}, {"2,65 €|jusqu'à 250 g|encore 149,75 g|3,55 € jusqu'à 500 g", "*2,10 €|jusqu'à 250 g|encore 149,75 g|aucune", "4,15 €|jusqu'à 250 g|encore 149,75 g|6,15 € jusqu'à 500 g"}};
+        QTest::newRow("250 g") << Comparee{"250", "€", {}, {"2,65 €|jusqu'à 250 g|encore 0 g|3,55 € jusqu'à 500 g", "*2,10 €|jusqu'à 250 g|encore 0 g|aucune", "4,15 €|jusqu'à 250 g|encore 0 g|6,15 € jusqu'à 500 g"}};
+        QTest::newRow("251 g") << Comparee{"251", "€", {}, {"*3,55 €|jusqu'à 500 g|encore 249 g|4,65 € jusqu'à 1000 g", auDela[1], "6,15 €|jusqu'à 500 g|encore 249 g|8,80 € jusqu'à 1000 g"}};
+        QTest::newRow("500 g") << Comparee{"500", "€", {}, {"*3,55 €|jusqu'à 500 g|encore 0 g|4,65 € jusqu'à 1000 g", auDela[1], "6,15 €|jusqu'à 500 g|encore 0 g|8,80 € jusqu'à 1000 g"}};
+        QTest::newRow("500,0001 g") << Comparee{"500,0001", "€", {}, {"*4,65 €|jusqu'à 1000 g|encore 499,9999 g|6,00 € jusqu'à 2000 g", auDela[1], "8,80 €|jusqu'à 1000 g|encore 499,9999 g|12,65 € jusqu'à 2000 g"}};
+        QTest::newRow("1000 g") << Comparee{"1000", "€", {}, {"*4,65 €|jusqu'à 1000 g|encore 0 g|6,00 € jusqu'à 2000 g", auDela[1], "8,80 €|jusqu'à 1000 g|encore 0 g|12,65 € jusqu'à 2000 g"}};
+        QTest::newRow("1001 g") << Comparee{"1001", "€", {}, {"*6,00 €|jusqu'à 2000 g|encore 999 g|7,00 € jusqu'à 3000 g", auDela[1], "12,65 €|jusqu'à 2000 g|encore 999 g|aucune"}};
+        QTest::newRow("2000 g") << Comparee{"2000", "€", {}, {"*6,00 €|jusqu'à 2000 g|encore 0 g|7,00 € jusqu'à 3000 g", auDela[1], "12,65 €|jusqu'à 2000 g|encore 0 g|aucune"}};
+        QTest::newRow("2001 g") << Comparee{"2001", "€", {}, {"*7,00 €|jusqu'à 3000 g|encore 999 g|aucune", auDela[1], auDela[2]}};
+        QTest::newRow("3000 g") << Comparee{"3000", "€", {}, {"*7,00 €|jusqu'à 3000 g|encore 0 g|aucune", auDela[1], auDela[2]}};
+        QTest::newRow("3001 g") << Comparee{"3001", "€", {}, auDela};
+        QTest::newRow("hors de la plage") << Comparee{"", "€", {}, auDela};
+        QTest::newRow("prix non numériques") << Comparee{"12,5", "$", {"abc", "1.52", ""}, {"abc $|jusqu'à 20 g|encore 7,5 g|1,10 $ jusqu'à 50 g", "1.52 $|jusqu'à 20 g|encore 7,5 g|0,87 $ jusqu'à 50 g", " $|jusqu'à 20 g|encore 7,5 g|1,38 $ jusqu'à 50 g"}};
+        QTest::newRow("égalité") << Comparee{"12,5", "€", {"0,59", "0,590", "0,6"}, {"*0,59 €|jusqu'à 20 g|encore 7,5 g|1,10 € jusqu'à 50 g", "*0,590 €|jusqu'à 20 g|encore 7,5 g|0,87 € jusqu'à 50 g", "0,6 €|jusqu'à 20 g|encore 7,5 g|1,38 € jusqu'à 50 g"}};
     }
-    void prix()
+    void comparaison()
     {
-        QFETCH(Prix, p);
-        GrilleTarif g = Tarifs::grille(p.service);
-        Tarifs::restaurerDefauts(g);
-        g.ValeurReserve = "99,99";
-        if (p.tranche)
-            g.Tranches[p.tranche - 1].Prix = p.prix;
-        const Affranchissement a = affranchissement(Decimal4::depuisTexte(p.poids), g, p.symbole);
-        QCOMPARE(a.texte, p.affiche);
-        QCOMPARE(a.bip, p.affiche == ">>");
+        QFETCH(Comparee, c);
+        std::array<GrilleTarif, 3> grilles;
+        for (const ServiceExpedition s : TousLesServices) {
+            GrilleTarif &g = grilles.at(std::size_t(s)) = Tarifs::grille(s);
+            Tarifs::restaurerDefauts(g);
+            g.ValeurReserve = "99,99";
+            if (!c.premiers.isEmpty())
+                g.Tranches[0].Prix = c.premiers.at(int(s));
+        }
+        const auto total = Decimal4::depuisTexte(c.total);
+        const Comparaison vue = comparerServices(total, grilles, c.symbole, ServiceExpedition::TarifCEE, QDate(2026, 6, 15));
+        QStringList vus;
+        for (const ServiceCompare &s : vue.services) {
+            vus << (s.moinsCher ? "*" : "") + QStringList{s.prix, s.tranche, s.marge, s.suivante}.join('|');
+            QCOMPARE(affranchissement(total, grilles.at(vus.size() - 1), c.symbole).bip, s.prix == ">>");
+        }
+        QCOMPARE(vus, c.services);
+        QCOMPARE(vue.total, c.total.isEmpty() ? ">>" : c.total);
+        QCOMPARE(vue.choisi, ServiceExpedition::TarifCEE);
+    }
+
+    // On 15 June 2026, the stamps of France Rapide, Ecopli and EU as "Prix du"
+    // and the red lines under the table.
+    void tampons_data()
+    {
+        QTest::addColumn<QStringList>("tampons");
+        QTest::addColumn<QStringList>("prixDu");
+        QTest::addColumn<QStringList>("lignes");
+        QTest::newRow("aucun, la veille du 1er janvier, le 1er janvier") << QStringList{"", "31/12/2025 à 23:59", "01/01/2026 à 00:00"}
+            << QStringList{"jamais enregistrés", "31/12/2025 à 23:59", "01/01/2026 à 00:00"}
+            << QStringList{"Prix France Rapide jamais enregistrés : vérifiez-les.", "Prix France Ecopli enregistrés avant le 1er janvier 2026 : vérifiez-les."};
+        const QStringList illisibles{"hier", "31/02/2020 à 10:00", "05/12/2014 à 10:38"};
+        QTest::newRow("illisibles, de 2014") << illisibles << illisibles << QStringList{"Prix Vers UE (Zone 1) enregistrés avant le 1er janvier 2026 : vérifiez-les."};
+    }
+    void tampons()
+    {
+        QFETCH(QStringList, tampons);
+        QFETCH(QStringList, prixDu);
+        QFETCH(QStringList, lignes);
+        std::array<GrilleTarif, 3> grilles;
+        for (const ServiceExpedition s : TousLesServices)
+            (grilles.at(std::size_t(s)) = Tarifs::grille(s)).MiseAJour = tampons.at(int(s));
+        const Comparaison c = comparerServices(Decimal4(), grilles, "€", ServiceExpedition::TarifNormal, QDate(2026, 6, 15));
+        QStringList vus;
+        for (const ServiceCompare &s : c.services)
+            vus << s.prixDu;
+        QCOMPARE(vus, prixDu);
+        QCOMPARE(c.avertissements, lignes);
     }
 };
 
