@@ -4,6 +4,7 @@
 #include "commun/champsaisie.h"
 #include "commun/construction.h"
 #include "dialogs/dialogues.h"
+#include "dialogs/form7.h"
 #include "main_window/aidesurvol.h"
 #include "main_window/horloge.h"
 #include "settings/fichiersini.h"
@@ -296,6 +297,11 @@ void Form1::construireMenus()
     QAction *raz = barre->addAction(QStringLiteral("&RAZ"));
     raz->setObjectName(QStringLiteral("MnuRaz"));
     connect(raz, &QAction::triggered, this, &Form1::raz);
+    QAction *comparer = barre->addAction(QStringLiteral("&Comparer"));
+    comparer->setObjectName(QStringLiteral("MnuComparer"));
+    comparer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    raccourcis.append(comparer->shortcut());
+    connect(comparer, &QAction::triggered, this, &Form1::comparer);
     QAction *aPropos = barre->addAction(QStringLiteral("&A Propos de"));
     aPropos->setObjectName(QStringLiteral("MnuAPropos"));
     connect(aPropos, &QAction::triggered, this, [this] { ouvrir(Dialogues::Fenetre::APropos); });
@@ -329,6 +335,20 @@ void Form1::ouvrir(Dialogues::Fenetre fenetre)
 {
     m_dialogues->afficher(fenetre);
     activation();
+}
+
+// The choice made there acts as a click on the service's option button.
+void Form1::comparer()
+{
+    std::array<GrilleTarif, 3> grilles = m_grilles;
+    for (GrilleTarif &g : grilles)
+        g.MiseAJour = Tarifs::miseAJour(g.Service, m_dialogues->fichiers());
+    const auto choisi = std::find_if(std::begin(TousLesServices), std::end(TousLesServices),
+                                     [this](ServiceExpedition s) { return option(s)->isChecked(); });
+    Form7 fenetre(comparerServices(m_totalGrammes, grilles, m_dialogues->symbole(), *choisi, QDate::currentDate()),
+                  this);
+    if (fenetre.exec() == QDialog::Accepted)
+        option(fenetre.serviceChoisi())->setChecked(true);
 }
 
 void Form1::changementCompte(int ligne)

@@ -60,6 +60,7 @@ private:
     void clicOption(ServiceExpedition service, bool bipAuDela = true);
     void clicLegende(int ligne, Qt::MouseButton bouton);
     void ouvrir(Dialogues::Fenetre fenetre);
+    void comparer();
 
     void ecrireLegendeFenetre();
     void raz();

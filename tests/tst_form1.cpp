@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QHeaderView>
+#include <QTableWidget>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -32,9 +34,13 @@ struct Clic { QString label, avant, boutons; QStringList ecrits; };
 // clicked there; then the total, the price, the unit weight of line 1 and
 // the beeps, with 2 envelopes and `grammes` counted.
 struct Commande { int touche, modificateurs, fenetre; QString champ, saisie, bouton, total, prix, unitaire, grammes = "33,6"; int bips = 0; };
+// The option checked before the comparison, what is done there, the option
+// checked after, the price and the beeps.
+struct Choix { QString avant, gestes, apres, prix; int bips; };
 Q_DECLARE_METATYPE(Frappe)
 Q_DECLARE_METATYPE(Clic)
 Q_DECLARE_METATYPE(Commande)
+Q_DECLARE_METATYPE(Choix)
 
 class TestForm1 : public QObject
 {
@@ -372,6 +378,76 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), "rien");
         QCOMPARE(m_bips->nombre, c.bips);
         QCOMPARE(survoler(controle("Label6")), "Enveloppe Blanche courante de type autocollante (Format C6). Poids " + c.unitaire + " Grammes");
+    }
+
+    // With 400 g counted and a service chosen, Ctrl+T from a box opens the
+    // comparison on that service's row; there ↓ ↑ ⏎ ⎋ are keys, C and F click
+    // "Choisir" and "Fermer", a digit double-clicks that row, × closes the
+    // window.
+    void comparer_data()
+    {
+        QTest::addColumn<Choix>("c");
+        QTest::newRow("Choisir, au-delà") << Choix{"Option1", "↓C", "Option2", ">>", 1};
+        QTest::newRow("Choisir sans bouger") << Choix{"Option2", "C", "Option2", ">>", 1};
+        QTest::newRow("Entrée") << Choix{"Option1", "↓↓⏎", "Option3", "6,15 €", 0};
+        QTest::newRow("double clic") << Choix{"Option3", "0", "Option1", "3,55 €", 0};
+        QTest::newRow("Fermer") << Choix{"Option1", "↓F", "Option1", "3,55 €", 0};
+        QTest::newRow("Échap") << Choix{"Option3", "↑⎋", "Option3", "6,15 €", 0};
+        QTest::newRow("croix") << Choix{"Option1", "↓×", "Option1", "3,55 €", 0};
+    }
+    void comparer()
+    {
+        QFETCH(Choix, c);
+        taper(compte(26), "400");
+        QTest::mouseClick(controle(c.avant), Qt::LeftButton);
+        bool resteOuvert = false;
+        dansLeProchainDialogue([&](QDialog *d) {
+            auto *t = enfant<QTableWidget>(d, "Grid1");
+            for (const QChar g : c.gestes) {
+                if (g.isDigit())
+                    QTest::mouseDClick(d->windowHandle(), Qt::LeftButton, {}, t->viewport()->mapTo(d, t->visualRect(t->model()->index(g.digitValue(), 1)).center()));
+                else if (g == u'C' || g == u'F')
+                    cliquer(d, g == u'C' ? "Command1" : "Command2");
+                else if (g == u'×')
+                    d->close();
+                else
+                    QTest::keyClick(d->focusWidget(), g == u'↓' ? Qt::Key_Down : g == u'↑' ? Qt::Key_Up : g == u'⏎' ? Qt::Key_Return : Qt::Key_Escape);
+            }
+            if ((resteOuvert = d->isVisible()))
+                d->reject();
+        });
+        QTest::keyClick(compte(26), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(!resteOuvert && controle<QRadioButton>(c.apres)->isChecked());
+        QCOMPARE(texte("Label5"), c.prix);
+        QCOMPARE(compte(26)->text(), "400");
+        QCOMPARE(m_bips->nombre, c.bips);
+    }
+
+    // The comparison over the shipped files, 40 g by France Rapide: its
+    // controls, the table's columns and rows (cells in bold marked), the
+    // current row, the Tab order.
+    void comparaison()
+    {
+        taper(compte(1), "2"), taper(compte(26), "33,6");
+        QStringList lignes;
+        dansLeProchainDialogue([&](QDialog *d) {
+            lignes = ::apercu(d);
+            auto *t = enfant<QTableWidget>(d, "Grid1");
+            for (int c = 0; c < t->columnCount(); ++c)
+                lignes << QStringLiteral("colonne «%1» %2").arg(t->horizontalHeaderItem(c)->text()).arg(t->columnWidth(c));
+            for (int r = 0; r < t->rowCount(); ++r) {
+                lignes << QStringLiteral("ligne «%1» %2x%3").arg(t->verticalHeaderItem(r)->text()).arg(t->verticalHeader()->width()).arg(t->rowHeight(r)) + (r == t->currentRow() ? " courante" : "");
+                for (int c = 0; c < t->columnCount(); ++c)
+                    lignes.last() += " «" + t->item(r, c)->text() + "»" + (t->item(r, c)->font().bold() ? " gras" : "");
+            }
+            for (QWidget *w = d->focusWidget(); w && !lignes.contains("tabulation " + w->objectName()); w = d->focusWidget()) {
+                lignes << "tabulation " + w->objectName();
+                QTest::keyClick(w, Qt::Key_Tab);
+            }
+            d->reject();
+        });
+        QTest::keyClick(compte(26), Qt::Key_T, Qt::ControlModifier);
+        comparerApercu("Form7", lignes);
     }
 
     // One copy of the program at a time: a first copy, forked from this

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "settings/comparaison.h"
+
+#include <QDialog>
+
+class QTableWidget;
+
+// The three services compared for the main window's total: each one's
+// price, bracket, room left, next bracket and the age of its prices, the
+// lowest price in bold. "Choisir" (Enter, a double click on a row) closes
+// it with the current row's service chosen; "Fermer" and Escape change
+// nothing.
+class Form7 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    Form7(const Comparaison &comparaison, QWidget *parent);
+
+    // The service of the current row.
+    ServiceExpedition serviceChoisi() const;
+
+private:
+    QTableWidget *m_tableau;
+};
