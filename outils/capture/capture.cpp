@@ -1,10 +1,10 @@
-// Renders the six windows to PNG files for the documentation:
+// Renders the seven windows to PNG files for the documentation:
 //   capture DOSSIER
-// writes DOSSIER/form1.png ... form6.png at the screen's scale. The main
-// window shows a first count priced; each dialog is shown through Dialogues
-// as the menu shows it. All of them work over settings files holding the
-// defaults and are drawn under a plain title bar that carries their caption
-// (the window manager's own frame is not part of a widget).
+// writes DOSSIER/form1.png ... form7.png at the screen's scale. The main
+// window shows a first count priced; each dialog is shown as the menu shows
+// it. All of them work over settings files holding the defaults and are
+// drawn under a plain title bar that carries their caption (the window
+// manager's own frame is not part of a widget).
 
 #include "dialogs/dialogues.h"
 #include "commun/apparence.h"
@@ -13,6 +13,7 @@
 #include "settings/catalogueelements.h"
 #include "settings/tarifs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -98,15 +99,26 @@ int main(int argc, char *argv[])
         {Dialogues::Fenetre::TarifCEE, QStringLiteral("form5.png")},
         {Dialogues::Fenetre::APropos, QStringLiteral("form6.png")},
     };
-    for (const auto &[fenetre, fichier] : fenetres) {
-        QTimer::singleShot(300, &app, [&, fichier = fichier] {
+    // The window the menu is about to show, once it is up.
+    const auto capturer = [&](const QString &fichier) {
+        QTimer::singleShot(300, &app, [&, fichier] {
             auto *dialogue = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!dialogue || !avecBarreDeTitre(dialogue).save(sortie.filePath(fichier)))
                 ++echecs;
             if (dialogue)
                 dialogue->reject();
         });
+    };
+    for (const auto &[fenetre, fichier] : fenetres) {
+        capturer(fichier);
         dialogues.afficher(fenetre);
     }
+
+    // The comparison with a grid never saved and one saved long ago, so that
+    // it shows the lines asking to check them.
+    fichiers.ecrire(FichierReglages::TarifEcopli, MiseAJour::Section, MiseAJour::Cle, QString());
+    fichiers.ecrire(FichierReglages::TarifCEE, MiseAJour::Section, MiseAJour::Cle, QStringLiteral("05/12/2014 à 10:38"));
+    capturer(QStringLiteral("form7.png"));
+    form1.findChild<QAction *>(QStringLiteral("MnuComparer"))->trigger();
     return echecs == 0 ? 0 : 1;
 }
