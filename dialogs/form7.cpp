@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <iterator>
+
 namespace {
 
 constexpr int HauteurLigne = 300;
@@ -79,7 +81,8 @@ Form7::Form7(const Comparaison &comparaison, QWidget *parent) : QDialog(parent)
     }
     m_tableau->setCurrentCell(int(comparaison.choisi), 0);
 
-    for (int i = 0; i < 3; ++i) {
+    // A red line at most per grid, the lines used from the top.
+    for (int i = 0; i < int(comparaison.services.size()); ++i) {
         const QString texte = comparaison.avertissements.value(i);
         QLabel *l = creerLabel(this, QStringLiteral("Label%1").arg(i + 2), texte,
                                twips(120, 1830 + 240 * i, 5700, 255), gras);
@@ -96,7 +99,8 @@ Form7::Form7(const Comparaison &comparaison, QWidget *parent) : QDialog(parent)
                                       twips(8115, 2190, 1335, 375));
     choisir->setAccessibleName(QStringLiteral("Choisir"));
     fermer->setAccessibleName(QStringLiteral("Fermer"));
-    // Enter chooses, but on "Fermer" itself, as in any dialog.
+    // Unlike the settings dialogs' buttons, these take Enter as any dialog's
+    // do: it chooses, but on "Fermer", which it presses.
     for (QPushButton *b : {choisir, fermer})
         b->setAutoDefault(true);
     choisir->setDefault(true);

@@ -359,10 +359,9 @@ Comparaison comparerServices(const std::optional<Decimal4> &total, const std::ar
 
     const QDate premierJanvier(aujourdhui.year(), 1, 1);
     for (const GrilleTarif &g : grilles) {
-        const std::optional<QDate> jour = MiseAJour::date(g.MiseAJour);
         if (g.MiseAJour.isEmpty())
             c.avertissements << QStringLiteral("Prix ") + g.Nom + QStringLiteral(" jamais enregistrés : vérifiez-les.");
-        else if (jour && *jour < premierJanvier)
+        else if (const std::optional<QDate> jour = MiseAJour::date(g.MiseAJour); jour && *jour < premierJanvier)
             c.avertissements << QStringLiteral("Prix ") + g.Nom + QStringLiteral(" enregistrés avant le 1er janvier ")
                     + QString::number(aujourdhui.year()) + QStringLiteral(" : vérifiez-les.");
     }

@@ -5,7 +5,6 @@
 #include "settings/tarifs.h"
 
 #include <QDate>
-
 #include <QString>
 #include <QStringList>
 #include <QStringView>

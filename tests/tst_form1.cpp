@@ -420,7 +420,7 @@ private slots:
             lignes = ::apercu(d);
             auto *t = enfant<QTableWidget>(d, "Grid1");
             for (int c = 0; c < t->columnCount(); ++c)
-                lignes << QStringLiteral("colonne «%1» %2").arg(t->horizontalHeaderItem(c)->text()).arg(t->columnWidth(c));
+                lignes << QStringLiteral("colonne «%1» %2x%3").arg(t->horizontalHeaderItem(c)->text()).arg(t->columnWidth(c)).arg(t->horizontalHeader()->height());
             for (int r = 0; r < t->rowCount(); ++r) {
                 lignes << QStringLiteral("ligne «%1» %2x%3").arg(t->verticalHeaderItem(r)->text()).arg(t->verticalHeader()->width()).arg(t->rowHeight(r)) + (r == t->currentRow() ? " courante" : "");
                 for (int c = 0; c < t->columnCount(); ++c)
