@@ -56,10 +56,8 @@ Form7::Form7(const Comparaison &comparaison, QWidget *parent) : QDialog(parent)
     m_tableau->setTabKeyNavigation(false);
     m_tableau->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_tableau->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (QHeaderView *entete : {m_tableau->horizontalHeader(), m_tableau->verticalHeader()}) {
+    for (QHeaderView *entete : {m_tableau->horizontalHeader(), m_tableau->verticalHeader()})
         entete->setSectionResizeMode(QHeaderView::Fixed);
-        entete->setSectionsClickable(false);
-    }
     m_tableau->horizontalHeader()->setFixedHeight(pixels(HauteurLigne));
     m_tableau->horizontalHeader()->setStretchLastSection(true);
     m_tableau->verticalHeader()->setMinimumSectionSize(pixels(HauteurLigne));
@@ -108,8 +106,7 @@ Form7::Form7(const Comparaison &comparaison, QWidget *parent) : QDialog(parent)
     connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_tableau, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
 
-    setTabOrder(m_tableau, choisir);
-    setTabOrder(choisir, fermer);
+    // Created before the buttons, the table comes first in the Tab order.
     m_tableau->setFocus();
 }
 
