@@ -97,6 +97,9 @@ QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
                    const QRect &geometrie, const QFont &police, Qt::Alignment horizontal)
 {
     auto *label = new QLabel(texte, parent);
+    // Labels show prices, symbols and weights read from files: guessed as
+    // rich text, "<img src=/dev/zero>" would be loaded as a picture.
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(nom);
     label->setGeometry(geometrie);
     poserPolice(label, police);

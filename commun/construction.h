@@ -35,7 +35,8 @@ QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legend
 // an explicit font costs a font change event, in a field a new text layout.
 void poserPolice(QWidget *controle, const QFont &police);
 
-// A caption, its text at the top; wider than its box, the box grows.
+// A caption showing its text as plain text, at the top; wider than its
+// box, the box grows.
 QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
                    const QRect &geometrie, const QFont &police,
                    Qt::Alignment horizontal = Qt::AlignLeft);

@@ -1,5 +1,6 @@
 #include "dialogs/echecenregistrement.h"
 
+#include <QLabel>
 #include <QMessageBox>
 
 void signalerEchecEnregistrement(QWidget *dialogue, const QString &quoi, const QString &raison)
@@ -11,5 +12,8 @@ void signalerEchecEnregistrement(QWidget *dialogue, const QString &quoi, const Q
         raison
         + QStringLiteral("\n\nVos saisies restent dans la fenêtre : corrigez le problème puis "
                          "enregistrez de nouveau, ou annulez."));
+    // The reason names files and folders, which anyone may have named.
+    for (QLabel *texte : boite.findChildren<QLabel *>())
+        texte->setTextFormat(Qt::PlainText);
     boite.exec();
 }

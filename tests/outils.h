@@ -142,8 +142,8 @@ inline QStringList apercu(const QWidget *fenetre)
         QString ligne = w->objectName();
         if (const QVariant texte = w->property(qobject_cast<const QGroupBox *>(w) ? "title" : "text"); texte.isValid())
             ligne += QStringLiteral(" «%1»").arg(texte.toString());
-        if (qobject_cast<const QLabel *>(w))
-            ligne += u' ' + w->palette().color(QPalette::WindowText).name();
+        if (const auto *l = qobject_cast<const QLabel *>(w))
+            ligne += u' ' + l->palette().color(QPalette::WindowText).name() + (l->textFormat() == Qt::PlainText ? "" : " enrichi");
         if (const QVariant alignement = w->property("alignment"); alignement.isValid())
             ligne += QStringLiteral(" aligné %1").arg(alignement.toInt(), 0, 16);
         if (!w->accessibleName().isEmpty())

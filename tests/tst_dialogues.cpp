@@ -197,6 +197,8 @@ private slots:
             dansLeProchainDialogue([&](QDialog *boite) {
                 auto *message = qobject_cast<QMessageBox *>(boite);
                 vus << message->windowTitle() + "|" + message->text() + "|" + message->informativeText() + "|" + message->buttons().first()->text();
+                for (const QLabel *l : message->findChildren<QLabel *>())
+                    vus << (l->textFormat() == Qt::PlainText ? "" : l->objectName());
                 message->accept();
             });
             if (panne == "disparu")
