@@ -25,20 +25,35 @@ public:
     }
 };
 
+// What a desktop does for a window the user picks: restored if minimized,
+// raised and active; a modal window open over it comes first.
+void premierPlan(QWidget &fenetre)
+{
+    if (fenetre.isMinimized())
+        fenetre.setWindowState((fenetre.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    QWidget *devant = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &fenetre;
+    devant->raise();
+    devant->activateWindow();
+}
+
 } // namespace
 
 int demarrer(QApplication &app, const FichiersIni &fichiers, const std::function<void(QWidget &)> &fenetreMontree)
 {
-    // A second copy leaves quietly before anything shows.
-    const InstanceUnique instance;
-    if (!instance.estSeule())
+    // A second copy brings the first forward and leaves quietly before
+    // anything shows: the user who starts the program again looks for it.
+    InstanceUnique instance;
+    if (!instance.estSeule()) {
+        instance.appelerLaPremiere();
         return 0;
+    }
 
     installerTraductionsQt(app);
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("ambrelot"));
     QApplication::setStyle(new StyleAmbrelot);
     Form1 form1(fichiers);
+    QObject::connect(&instance, &InstanceUnique::appelee, &form1, [&form1] { premierPlan(form1); });
     // Showing runs the first activation before it returns.
     form1.show();
     if (fenetreMontree)

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -459,9 +460,11 @@ private slots:
     }
 
     // One copy of the program at a time: a first copy, forked from this
-    // test, holds the lock; the program started now leaves at once and
-    // quietly, even when that copy is stopped (it answers nothing, as a busy
-    // one), and starts when the copy was killed and left its lock behind.
+    // test, holds the lock; the program started now calls it forward and
+    // leaves at once and quietly, even when that copy is stopped (it answers
+    // once it runs again, as a busy one), and starts when the copy was
+    // killed and left its lock behind. Both keep to the account's runtime
+    // folder: nothing lands in the temporary folder, which others share.
     // Last, as the start-up sets the application's style.
     void uneSeuleCopie_data()
     {
@@ -473,14 +476,24 @@ private slots:
     void uneSeuleCopie()
     {
         QFETCH(int, signal);
+        QTemporaryDir dossier, runtime, partage;
+        const QByteArray avant[] = {qgetenv("XDG_RUNTIME_DIR"), qgetenv("TMPDIR")};
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        qputenv("TMPDIR", QFile::encodeName(partage.path()));
+        const auto remettre = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", avant[0]), qputenv("TMPDIR", avant[1]); });
         int tube[2];
         QCOMPARE(pipe(tube), 0);
         const pid_t premiere = fork();
         if (premiere == 0) {
-            const InstanceUnique instance;
-            const char seule = instance.estSeule();
-            if (write(tube[1], &seule, 1) == 1)
-                pause();
+            InstanceUnique instance;
+            char etats[2] = {instance.estSeule(), 0};
+            QObject::connect(&instance, &InstanceUnique::appelee, [&] { etats[1] = 1; });
+            if (write(tube[1], etats, 1) == 1) {
+                for (QDeadlineTimer fin(20000); !etats[1] && !fin.hasExpired();)
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+                if (write(tube[1], etats + 1, 1) == 1)
+                    pause();
+            }
             _exit(0);
         }
         // Our own live child only: a pid of 0 or -1 would signal our whole
@@ -497,11 +510,18 @@ private slots:
         QVERIFY(signal == 0 || ::kill(premiere, signal) == 0);
         if (signal == SIGKILL)
             QCOMPARE(waitpid(premiere, nullptr, 0), premiere);
-        QTemporaryDir dossier;
         bool montree = false;
         const auto montrer = [&](QWidget &) { montree = true, QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
         QCOMPARE(demarrer(*qApp, FichiersIni(dossier.path()), montrer), 0);
         QCOMPARE(montree, signal == SIGKILL);
+        if (signal != SIGKILL) {
+            QVERIFY(signal == 0 || ::kill(premiere, SIGCONT) == 0);
+            char appelee = 0;
+            QCOMPARE(read(tube[0], &appelee, 1), 1);
+            QVERIFY(appelee);
+        }
+        QVERIFY(QFileInfo(InstanceUnique::cheminDuVerrou(QCoreApplication::applicationDirPath())).dir() == QDir(runtime.path()));
+        QCOMPARE(QDir(partage.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot), QStringList());
     }
 };
 
