@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -349,6 +348,38 @@ int creerDossier(const QString &dossier)
     return erreur;
 }
 
+// Why a folder of the account's may not hold its settings, or the empty text
+// when it may: it must belong to the account, and no other account may write
+// in it. Links are followed: only where they lead matters.
+QString raisonDossier(const QString &dossier, bool contenant)
+{
+    struct stat etat{};
+    if (::stat(QFile::encodeName(dossier).constData(), &etat) != 0)
+        return {};
+    const QString lequel = contenant
+        ? QStringLiteral("le dossier « %1 », qui le contient,").arg(QDir::toNativeSeparators(dossier))
+        : QStringLiteral("il");
+    if (etat.st_uid != ::geteuid())
+        return QStringLiteral("%1 appartient à un autre compte").arg(lequel);
+    if (etat.st_mode & (S_IWGRP | S_IWOTH))
+        return QStringLiteral("d'autres comptes peuvent écrire dans %1")
+            .arg(contenant ? lequel.chopped(1) : QStringLiteral("ce dossier"));
+    return {};
+}
+
+// Why the account's folder `dossier` may not hold its settings, or empty.
+QString raisonDossierDuCompte(const QString &dossier)
+{
+    const QString raison = raisonDossier(dossier, false);
+    return raison.isEmpty() ? raisonDossier(QFileInfo(dossier).absolutePath(), true) : raison;
+}
+
+bool estUnLien(const QString &chemin)
+{
+    struct stat etat{};
+    return ::lstat(QFile::encodeName(chemin).constData(), &etat) == 0 && S_ISLNK(etat.st_mode);
+}
+
 // Reads `source` (nothing if it is missing), applies the writes and replaces
 // `chemin` atomically with the result.
 ResultatEcriture enregistrer(const QString &chemin, const QString &source,
@@ -357,6 +388,10 @@ ResultatEcriture enregistrer(const QString &chemin, const QString &source,
     const auto echec = [&](const QString &raison, int erreur = 0) {
         return echecDansDossier(chemin, raison, erreur);
     };
+    // A save writes only the file it means: never the target of a link,
+    // which might be any file of the account's.
+    if (estUnLien(chemin))
+        return echec(QStringLiteral("le fichier est un lien symbolique"));
 
     QByteArray contenu;
     QFile ancien;
@@ -461,40 +496,38 @@ QString lireFichier(const QString &chemin, QStringView section, QStringView cle)
     return lire(fichier.readAll(), section, cle);
 }
 
-ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &ecritures)
+ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &ecritures,
+                               const QString &source)
 {
-    return enregistrer(chemin, chemin, ecritures);
-}
-
-ResultatEcriture creerDepuis(const QString &chemin, const QString &modele,
-                             const QList<EcritureIni> &ecritures)
-{
-    const QString dossier = QFileInfo(chemin).absolutePath();
-    const int erreur = creerDossier(dossier);
-    if (erreur != 0)
-        return echecDansDossier(chemin, raisonSysteme(erreur, QStringLiteral("le dossier ne peut pas être créé")), erreur);
-    return enregistrer(chemin, modele, ecritures);
+    return enregistrer(chemin, source.isEmpty() ? chemin : source, ecritures);
 }
 
 } // namespace FormatIni
 
-FichiersIni::FichiersIni(const QString &repertoire, const QString &repertoireUtilisateur)
-    : m_repertoire(repertoire), m_repertoireUtilisateur(repertoireUtilisateur)
+FichiersIni::FichiersIni(const QString &repertoire, const QString &repertoireUtilisateur,
+                         DossierProgramme programme)
+    : m_repertoire(repertoire), m_repertoireUtilisateur(repertoireUtilisateur), m_programme(programme)
 {
 }
 
 FichiersIni FichiersIni::duProgramme()
 {
-    return FichiersIni(QCoreApplication::applicationDirPath(), repertoireDuCompte());
+#ifdef AMBRELOT_DOSSIER_DU_PAQUET
+    constexpr DossierProgramme programme = DossierProgramme::DuPaquet;
+#else
+    constexpr DossierProgramme programme = DossierProgramme::Modifiable;
+#endif
+    return FichiersIni(QCoreApplication::applicationDirPath(), repertoireDuCompte(), programme);
 }
 
 QString FichiersIni::repertoireDuCompte()
 {
-    // Named here rather than taken from the application's name, so that every
-    // program of the project that works on the settings finds the same folder.
-    const QString configuration =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return configuration.isEmpty() ? QString() : configuration + QStringLiteral("/ambrelot");
+    // A relative XDG_CONFIG_HOME would name a different folder from each
+    // place the program starts in; the XDG rules say to ignore it.
+    QString configuration = QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
+    if (!QDir::isAbsolutePath(configuration))
+        configuration = QDir::homePath() + QStringLiteral("/.config");
+    return configuration + QStringLiteral("/ambrelot");
 }
 
 QString FichiersIni::chemin(FichierReglages fichier) const
@@ -526,7 +559,9 @@ QString FichiersIni::cheminCopie(FichierReglages fichier) const
 QString FichiersIni::cheminLu(FichierReglages fichier) const
 {
     const QString copie = cheminCopie(fichier);
-    return !copie.isEmpty() && QFileInfo::exists(copie) ? copie : chemin(fichier);
+    const bool utilisable = !copie.isEmpty() && QFileInfo::exists(copie) && !estUnLien(copie)
+        && raisonDossierDuCompte(m_repertoireUtilisateur).isEmpty();
+    return utilisable ? copie : chemin(fichier);
 }
 
 QString FichiersIni::lire(FichierReglages fichier, QStringView section, QStringView cle) const
@@ -543,15 +578,34 @@ ResultatEcriture FichiersIni::ecrire(FichierReglages fichier, const QString &sec
 ResultatEcriture FichiersIni::ecrire(FichierReglages fichier, const QList<EcritureIni> &ecritures) const
 {
     const QString lu = cheminLu(fichier);
+    if (lu == cheminCopie(fichier) || m_programme == DossierProgramme::DuPaquet)
+        return creerCopie(fichier, lu, ecritures);
     const ResultatEcriture ici = FormatIni::ecrireFichier(lu, ecritures);
-    const QString copie = cheminCopie(fichier);
     // Only a folder that refuses writes as such sends the save to the user's
     // copy; a full disk or a size limit would fail there too, and is reported.
     const bool refuse = ici.erreur == EACCES || ici.erreur == EPERM || ici.erreur == EROFS;
-    if (ici || copie.isEmpty() || lu == copie || !refuse)
+    if (ici || m_repertoireUtilisateur.isEmpty() || !refuse)
         return ici;
-    ResultatEcriture chezSoi = FormatIni::creerDepuis(copie, lu, ecritures);
+    ResultatEcriture chezSoi = creerCopie(fichier, lu, ecritures);
     if (!chezSoi)
         chezSoi.raison = ici.raison + u'\n' + chezSoi.raison;
     return chezSoi;
+}
+
+// Writes the user's copy: the bytes of `source` (the copy itself once it
+// exists) with the writes applied, in a folder made for the account alone.
+ResultatEcriture FichiersIni::creerCopie(FichierReglages fichier, const QString &source,
+                                         const QList<EcritureIni> &ecritures) const
+{
+    const QString copie = cheminCopie(fichier);
+    if (copie.isEmpty())
+        return ResultatEcriture::echec(
+            QStringLiteral("Impossible d'enregistrer « %1 » : ce compte n'a pas de dossier de réglages.")
+                .arg(QFileInfo(chemin(fichier)).fileName()));
+    const int erreur = creerDossier(m_repertoireUtilisateur);
+    if (erreur != 0)
+        return echecDansDossier(copie, raisonSysteme(erreur, QStringLiteral("le dossier ne peut pas être créé")), erreur);
+    if (const QString raison = raisonDossierDuCompte(m_repertoireUtilisateur); !raison.isEmpty())
+        return echecDansDossier(copie, raison);
+    return FormatIni::ecrireFichier(copie, ecritures, source);
 }

@@ -43,35 +43,43 @@ ResultatEcriture ecrire(QByteArray &contenu, const QList<EcritureIni> &ecritures
 // the file cannot be read or is not a regular file (a pipe, a device).
 QString lireFichier(const QString &chemin, QStringView section, QStringView cle);
 
-// Applies the writes in order and replaces the file atomically: either all of
-// them reach the disk or the file stays byte for byte as it was. Something
-// other than a regular file in the file's place is left alone: the write fails.
-ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &ecritures);
-
-// Writes a file that does not exist yet, in one atomic replace: the bytes of
-// `modele` (none if it is missing) with the writes applied. Creates the
-// file's folder when needed. `modele` is only read.
-ResultatEcriture creerDepuis(const QString &chemin, const QString &modele,
-                             const QList<EcritureIni> &ecritures);
+// Applies the writes to the bytes of `source` (none if it is missing) and
+// replaces `chemin` atomically: either all of them reach the disk or the file
+// stays byte for byte as it was. Something other than a regular file in the
+// file's place, a symbolic link included, is left alone: the write fails.
+// `source` is only read.
+ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &ecritures,
+                               const QString &source = {});
 
 } // namespace FormatIni
 
 enum class FichierReglages { PoidsElements, TarifNormal, TarifEcopli, TarifCEE };
 
+// Whether a save may write the files beside the program: not in a folder
+// that a package manager owns, which would undo the change at the next
+// upgrade, root's saves included.
+enum class DossierProgramme { Modifiable, DuPaquet };
+
 // The four settings files of one directory: the executable's for the
 // program, a temporary one for the tests. With a user's folder, each file is
 // looked up on its own at every call: the user's copy when it exists, else
-// the file of `repertoire`; a save that `repertoire` refuses (permission,
-// read-only file system) creates the user's copy from the file there, which
-// itself is never changed.
+// the file of `repertoire`. A save that `repertoire` refuses (permission,
+// read-only file system, a package's folder) creates the user's copy from
+// the file there, which itself is never changed.
+//
+// The user's folder is used only when it belongs to the account and no other
+// account can write it, nor the folder that holds it; a copy that is a
+// symbolic link is never read nor written.
 class FichiersIni
 {
 public:
-    explicit FichiersIni(const QString &repertoire, const QString &repertoireUtilisateur = {});
+    explicit FichiersIni(const QString &repertoire, const QString &repertoireUtilisateur = {},
+                         DossierProgramme programme = DossierProgramme::Modifiable);
 
     // The directory of the running executable, and the account's own folder.
     static FichiersIni duProgramme();
-    // $XDG_CONFIG_HOME/ambrelot (~/.config/ambrelot); empty if there is none.
+    // $XDG_CONFIG_HOME/ambrelot, or ~/.config/ambrelot when that variable is
+    // unset or not an absolute path.
     static QString repertoireDuCompte();
 
     QString repertoire() const { return m_repertoire; }
@@ -110,6 +118,10 @@ public:
     { return ecrire(FichierReglages::TarifCEE, section, cle, valeur); }
 
 private:
+    ResultatEcriture creerCopie(FichierReglages fichier, const QString &source,
+                                const QList<EcritureIni> &ecritures) const;
+
     QString m_repertoire;
     QString m_repertoireUtilisateur;
+    DossierProgramme m_programme;
 };

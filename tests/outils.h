@@ -11,9 +11,14 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringEncoder>
+#include <QTest>
 
 #include <csignal>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 inline QByteArray lireOctets(const QString &chemin)
 {
@@ -56,6 +61,34 @@ auto sousLimiteDeTaille(rlim_t octets, Action action)
     setrlimit(RLIMIT_FSIZE, &ancienne);
     std::signal(SIGXFSZ, signal);
     return resultat;
+}
+
+// The account permission tests run as: nobody when the tests run as root,
+// who writes everywhere; else the test's own.
+inline uid_t compteTeste()
+{
+    const passwd *nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr;
+    return nobody ? nobody->pw_uid : geteuid();
+}
+
+// Runs `action`, with its checks, as compteTeste(): in a child process when
+// it must leave root behind, whose failures fail the test. True when all held.
+template<typename Action>
+bool commeCompte(Action action)
+{
+    if (compteTeste() == geteuid())
+        return action(), !QTest::currentTestFailed();
+    const pid_t enfant = fork();
+    if (enfant == 0) {
+        const passwd *compte = getpwuid(compteTeste());
+        const bool sans = setgroups(0, nullptr) == 0 && setgid(compte->pw_gid) == 0 && setuid(compte->pw_uid) == 0;
+        if (sans)
+            action();
+        fflush(nullptr);
+        _exit(sans && !QTest::currentTestFailed() ? 0 : 1);
+    }
+    int etat = 1;
+    return enfant > 0 && waitpid(enfant, &etat, 0) == enfant && WIFEXITED(etat) && WEXITSTATUS(etat) == 0;
 }
 
 #ifdef QT_WIDGETS_LIB

@@ -12,17 +12,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 // Bytes, a section and a key: the value read there; or the value written
 // there and the bytes after, or why the write is refused.
 struct Cas { QByteArray octets; QString section, cle, valeur; QByteArray apres = {}; QString raison = {}; };
-// The user's copy before a save (null: none), how many of the program's and
-// the account's folders refuse writes, the shipped file and the copy after.
-struct Compte { QByteArray copie; int proteges; QByteArray livre, copieApres; };
+// The user's copy before a save (null: none), what stands in the way (the
+// program's folder protected, the account's folder too, a copy that links
+// to another file, a folder open to all or another account's, a package's
+// folder), then the copy after (null: none) and why the save failed.
+struct Compte { QByteArray copie; QString obstacle; QByteArray copieApres; QString raison = {}; };
 Q_DECLARE_METATYPE(Cas)
 Q_DECLARE_METATYPE(Compte)
 
@@ -33,6 +32,7 @@ namespace {
 const QString Nouveau = QStringLiteral("réglage « nouveau »");
 // A shipped settings file, with a comment and a key the program does not know.
 const QByteArray Livre = "; d'origine\r\n[Tarification]\r\nInconnue=1\r\nTarifN20Gr=0,66\r\n";
+const QByteArray Bashrc = "export PATH\n";
 const QByteArray Depart = "; mes r\xe9glages\r\n[Perso]\nnote=garder\n\r\n[Date]\r\nMiseAJour=hier\r\n\r\n";
 
 // Saves the file with every value `valeur`, as its dialog would.
@@ -194,7 +194,7 @@ private slots:
             const QByteArray chemin = QFile::encodeName(fichiers.chemin(f));
             QCOMPARE(genre == S_IFDIR ? mkdir(chemin, 0700) : genre == S_IFIFO ? mkfifo(chemin, 0600) : symlink("/dev/zero", chemin), 0);
             QCOMPARE(enregistrer(f, fichiers, Nouveau).raison,
-                     echec(fichiers, f, genre == S_IFDIR ? "un dossier porte le nom du fichier" : "ce n'est pas un fichier ordinaire"));
+                     echec(fichiers, f, genre == S_IFDIR ? "un dossier porte le nom du fichier" : genre == S_IFIFO ? "ce n'est pas un fichier ordinaire" : "le fichier est un lien symbolique"));
         }
         QCOMPARE(CatalogueElements::charger(fichiers).valeurs + QStringList(SymboleMonetaire::lire(fichiers)),
                  QStringList(CatalogueElements::NombreEntrees - 1, QString()) + QStringList({"0", ""}));
@@ -232,50 +232,75 @@ private slots:
         QCOMPARE(QDir(dir.path()).count(), 3u);
     }
 
-    // Where a save goes: the user's copy when it exists, else beside the
-    // program, else a new copy of the shipped file with the changes, which
-    // leaves the shipped file as it is; nowhere, a failure naming both folders.
-    // Root writes everywhere: a folder is protected from it by a tmpfs made
-    // read-only, in a mount namespace of the test's own.
+    // Where a save goes, as an account without privileges: the user's copy
+    // when it exists, else beside the program, else a new copy of the
+    // shipped file with the changes, which leaves the shipped file as it is;
+    // a package's folder never. A copy that links elsewhere, or a folder that
+    // another account owns or may write, is neither read nor written.
     void parCompte_data()
     {
         QTest::addColumn<Compte>("c");
+        const QByteArray copie = "[Tarification]\r\nTarifN20Gr=0,80\r\n";
         const QByteArray modifie = Livre.chopped(4) + "70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n";
-        QTest::newRow("copie présente") << Compte{"[Tarification]\r\nTarifN20Gr=0,80\r\n", 0, Livre,
-                                                   "[Tarification]\r\nTarifN20Gr=0,70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n"};
-        QTest::newRow("programme inscriptible") << Compte{{}, 0, modifie, {}};
-        QTest::newRow("programme protégé") << Compte{{}, 1, Livre, modifie};
-        QTest::newRow("nulle part") << Compte{{}, 2, Livre, {}};
+        // The program's folder refuses, then the account's, for a reason.
+        const QString refus = "Impossible d'enregistrer « TarifNormal.ini » dans le dossier « %1 » : ";
+        const QString programme = refus.arg("$P") + "l'accès au dossier est refusé.\n" + refus.arg("$C");
+        QTest::newRow("copie présente") << Compte{copie, "", "[Tarification]\r\nTarifN20Gr=0,70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n"};
+        QTest::newRow("programme inscriptible") << Compte{{}, "", {}};
+        QTest::newRow("programme protégé") << Compte{{}, "programme", modifie};
+        QTest::newRow("dossier du paquet") << Compte{{}, "paquet", modifie};
+        QTest::newRow("nulle part") << Compte{{}, "partout", {}, programme + "l'accès au dossier est refusé."};
+        QTest::newRow("copie liée à un autre fichier") << Compte{"lien", "programme", Bashrc, programme + "le fichier est un lien symbolique."};
+        QTest::newRow("dossier ouvert à tous") << Compte{copie, "ouvert", copie, programme + "d'autres comptes peuvent écrire dans ce dossier."};
+        QTest::newRow("dossier d'un autre compte") << Compte{{}, "étranger", {}, programme + "il appartient à un autre compte."};
+        QTest::newRow("contenant ouvert à tous") << Compte{{}, "contenant", {}, programme + "d'autres comptes peuvent écrire dans le dossier « $H », qui le contient."};
     }
     void parCompte()
     {
         QFETCH(Compte, c);
-        const bool root = geteuid() == 0;
-        if (c.proteges && root && (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0))
-            QSKIP("administrateur sans droit de monter : aucun dossier ne peut lui être interdit ici");
+        const uid_t compte = compteTeste();
+        const bool root = compte != geteuid();
+        if (c.obstacle == "étranger" && !root)
+            QSKIP("sans droit d'administrateur, pas d'autre compte pour posséder le dossier");
         QTemporaryDir base;
-        const FichiersIni fichiers(base.filePath("programme"), base.filePath("compte/ambrelot"));
-        const QByteArray dossiers[] = {QFile::encodeName(fichiers.repertoire()), QFile::encodeName(base.filePath("compte"))};
-        for (int i = 0; i < 2; ++i)
-            QVERIFY(QDir().mkpath(dossiers[i]) && (i >= c.proteges || !root || mount("tmpfs", dossiers[i], "tmpfs", 0, "size=64k") == 0));
-        QVERIFY(ecrireOctets(fichiers.chemin(FichierReglages::TarifNormal), Livre));
-        QVERIFY(c.copie.isNull() || (QDir().mkpath(fichiers.repertoireUtilisateur()) && ecrireOctets(fichiers.cheminCopie(FichierReglages::TarifNormal), c.copie)));
-        for (int i = 0; i < c.proteges; ++i)
-            QCOMPARE(root ? mount(nullptr, dossiers[i], nullptr, MS_REMOUNT | MS_RDONLY, nullptr) : chmod(dossiers[i], 0555), 0);
-        const auto liberer = qScopeGuard([&] {
-            for (int i = 0; i < c.proteges; ++i)
-                root ? umount2(dossiers[i], MNT_DETACH) : chmod(dossiers[i], 0755);
-        });
-        const ResultatEcriture r = fichiers.ecrire(FichierReglages::TarifNormal, {{"Tarification", "TarifN20Gr", "0,70"}, {"Date", "MiseAJour", "5 à 6"}});
-        QCOMPARE(lireOctets(fichiers.chemin(FichierReglages::TarifNormal)), c.livre);
-        QCOMPARE(lireOctets(fichiers.cheminCopie(FichierReglages::TarifNormal)), c.copieApres);
-        QCOMPARE(QFileInfo::exists(fichiers.repertoireUtilisateur()), !c.copieApres.isNull());
-        QCOMPARE(fichiers.LireTarifNormal(u"Tarification", u"TarifN20Gr"), r ? "0,70" : "0,66");
-        const auto echec = [root](const QString &dossier) {
-            return QStringLiteral("Impossible d'enregistrer « TarifNormal.ini » dans le dossier « %1 » : %2.")
-                .arg(dossier, root ? "le dossier est en lecture seule" : "l'accès au dossier est refusé");
+        const QString programme = base.filePath("programme"), contenant = base.filePath("compte"), bashrc = base.filePath("bashrc");
+        const FichiersIni fichiers(programme, contenant + "/ambrelot", c.obstacle == "paquet" ? DossierProgramme::DuPaquet : DossierProgramme::Modifiable);
+        const QString dossier = fichiers.repertoireUtilisateur(), copie = fichiers.cheminCopie(FichierReglages::TarifNormal);
+        QVERIFY(QDir().mkpath(programme) && QDir().mkpath(contenant) && ecrireOctets(fichiers.chemin(FichierReglages::TarifNormal), Livre) && ecrireOctets(bashrc, Bashrc));
+        QVERIFY((c.copie.isNull() && c.obstacle != "étranger" && c.obstacle != "ouvert") || QDir().mkpath(dossier));
+        QVERIFY(c.copie.isNull() || (c.copie == "lien" ? QFile::link(bashrc, copie) : ecrireOctets(copie, c.copie)));
+        // The account owns its folders and files but the protected folders,
+        // root's or, without root, read-only to the account.
+        for (const QString &chemin : {base.path(), programme, fichiers.chemin(FichierReglages::TarifNormal), contenant, dossier, copie, bashrc})
+            QVERIFY(lchown(QFile::encodeName(chemin), compte, gid_t(-1)) == 0 || !QFileInfo(chemin).exists());
+        const auto proteger = [&](const QString &chemin, bool oui) {
+            return !oui || (root ? chown(QFile::encodeName(chemin), 0, 0) : chmod(QFile::encodeName(chemin), 0555)) == 0;
         };
-        QCOMPARE(r.raison, c.proteges < 2 ? QString() : echec(fichiers.repertoire()) + "\n" + echec(fichiers.repertoireUtilisateur()));
+        QVERIFY(proteger(programme, !c.obstacle.isEmpty() && c.obstacle != "paquet"));
+        QVERIFY(proteger(contenant, c.obstacle == "partout") && proteger(dossier, c.obstacle == "étranger"));
+        for (const QString &ouvert : {c.obstacle == "ouvert" ? dossier : QString(), c.obstacle == "contenant" ? contenant : QString()})
+            QVERIFY(ouvert.isEmpty() || chmod(QFile::encodeName(ouvert), 0777) == 0);
+        const auto liberer = qScopeGuard([&] { chmod(QFile::encodeName(programme), 0755), chmod(QFile::encodeName(contenant), 0755); });
+        QVERIFY(commeCompte([&] {
+            const ResultatEcriture r = fichiers.ecrire(FichierReglages::TarifNormal, {{"Tarification", "TarifN20Gr", "0,70"}, {"Date", "MiseAJour", "5 à 6"}});
+            QCOMPARE(r.raison, QString(c.raison).replace("$P", programme).replace("$C", dossier).replace("$H", contenant));
+            QCOMPARE(fichiers.LireTarifNormal(u"Tarification", u"TarifN20Gr"), c.raison.isEmpty() ? "0,70" : "0,66");
+            QCOMPARE(lireOctets(fichiers.chemin(FichierReglages::TarifNormal)), c.obstacle.isEmpty() && c.copie.isNull() ? Livre.chopped(4) + "70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n" : Livre);
+            QCOMPARE(lireOctets(copie), c.copieApres);
+            QCOMPARE(lireOctets(bashrc), Bashrc);
+        }));
+    }
+
+    // A relative XDG_CONFIG_HOME names no folder: the XDG rules ignore it.
+    void repertoireDuCompte()
+    {
+        const QByteArray avant[] = {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME")};
+        qputenv("HOME", "/maison");
+        QStringList vus;
+        for (const char *xdg : {"/ailleurs/conf", "conf", ""})
+            qputenv("XDG_CONFIG_HOME", xdg), vus << FichiersIni::repertoireDuCompte();
+        qputenv("HOME", avant[0]), qputenv("XDG_CONFIG_HOME", avant[1]);
+        QCOMPARE(vus, QStringList({"/ailleurs/conf/ambrelot", "/maison/.config/ambrelot", "/maison/.config/ambrelot"}));
     }
 };
 

@@ -128,29 +128,6 @@ private slots:
         comparerApercu("Form1", lignes);
     }
 
-    // Text read from a file shows its own characters: a currency symbol or
-    // a unit weight naming a picture loads nothing.
-    void texteBrut_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::newRow("symbole sur le timbre") << "Label5";
-        QTest::newRow("poids dans la ligne d'aide") << "Label27";
-    }
-    void texteBrut()
-    {
-        QFETCH(QString, label);
-        const QString image = m_dossier->filePath("grand.png");
-        QVERIFY(QImage(400, 400, QImage::Format_RGB32).save(image));
-        const QString balise = "<img src=\"" + image + "\">";
-        const FichiersIni fichiers(m_dossier->path());
-        fichiers.EcrireTarifNormal("Symbole Monétaire", "Symbole Monétaire Employé", balise);
-        fichiers.EcrirePoidsElements("Env114", "Envellope114", balise);
-        ouvrir();
-        survoler(controle("Label6"));
-        QVERIFY(texte(label).contains(balise));
-        QVERIFY(controle(label)->sizeHint().height() < 100);
-    }
-
     // Fixed size, minimizable, the clock, captions whole, the help line
     // wrapping. (The snapshot's order is the stacking order.)
     void disposition()
