@@ -8,13 +8,16 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 echoue() { echo "ÉCHEC : $*" >&2; exit 1; }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+# Installed under a strict umask, what every account must read stays readable.
+(umask 027 && cmake --install "$build" --prefix "$prefix" >/dev/null)
 programme="$prefix/lib/ambrelot"
+[ "$(stat -c %a "$programme")" = 755 ] || echoue "dossier du programme en $(stat -c %a "$programme")"
 [ -x "$prefix/bin/ambrelot" ] || echoue "lanceur absent"
 [ -x "$programme/ambrelot" ] || echoue "exécutable absent"
 # The default settings, byte for byte: no update stamp, as nobody saved them.
 for f in PoidsElements TarifNormal TarifEcopli TarifCEE; do
     cmp -s "$programme/$f.ini" "$attendus/$f.ini" || echoue "$f.ini absent ou différent des valeurs d'origine"
+    [ "$(stat -c %a "$programme/$f.ini")" = 644 ] || echoue "$f.ini en $(stat -c %a "$programme/$f.ini")"
 done
 bureau="$prefix/share/applications/ambrelot.desktop"
 [ -f "$bureau" ] || echoue "entrée de bureau absente"
