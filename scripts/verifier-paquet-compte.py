@@ -7,8 +7,13 @@ windows show comes back through the accessibility bus.
 
     verifier-paquet-compte.py premier   first start: prices from the shipped
                                         files, a save creates the user's copy
-    verifier-paquet-compte.py suivant   next start: reads the copy
+    verifier-paquet-compte.py suivant   next start: reads the copy; started
+                                        again, brings its minimized window
+                                        forward with its counts
     verifier-paquet-compte.py autre     another account: the shipped values
+
+The program's temporary folder is PARTAGE, which other accounts share: it
+must leave nothing there.
 """
 import os
 import re
@@ -72,9 +77,9 @@ def xdotool(*arguments):
 
 
 def activer(debut):
-    """Gives the window the keyboard: there is no window manager to do it."""
+    """Gives the window the keyboard, through the window manager."""
     attendre("fenêtre « %s »" % debut, lambda: fenetre(debut))
-    xdotool("search", "--sync", "--name", "^" + re.escape(debut), "windowfocus", "--sync")
+    xdotool("search", "--sync", "--onlyvisible", "--name", "^" + re.escape(debut), "windowactivate", "--sync")
 
 
 def prix(attendu):
@@ -108,6 +113,35 @@ def octets(chemin):
         return f.read()
 
 
+def etat(fenetre_x):
+    sortie = subprocess.run(["xprop", "-id", fenetre_x, "_NET_WM_STATE"], capture_output=True,
+                            text=True, timeout=20).stdout
+    return "cachée" if "_NET_WM_STATE_HIDDEN" in sortie else "visible"
+
+
+def premier_plan(env):
+    """Minimizes the window, starts the program again: the second copy
+    leaves at once, the first comes forward, active, its counts kept."""
+    activer("Ambrelot")
+    fenetre_x = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Ambrelot"],
+                               capture_output=True, text=True, timeout=20, check=True).stdout.split()[0]
+    xdotool("windowminimize", "--sync", fenetre_x)
+    attendre("fenêtre réduite", lambda: etat(fenetre_x) == "cachée")
+    seconde = subprocess.run([PROGRAMME], env=env, timeout=20)
+    if seconde.returncode != 0:
+        echec("seconde copie : code %d" % seconde.returncode)
+
+    def devant():
+        active = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True,
+                                timeout=20).stdout.strip()
+        return active == fenetre_x and etat(fenetre_x) == "visible"
+
+    attendre("fenêtre ramenée au premier plan et active", devant)
+    textes = [o.name for o in objets(fenetre("Ambrelot")) if o.getRoleName() == "label"]
+    if "9,6" not in textes:
+        echec("les comptes de la première copie ont changé : %s" % textes)
+
+
 def quitter(programme):
     activer("Ambrelot")
     xdotool("key", "ctrl+q")
@@ -121,7 +155,12 @@ def quitter(programme):
 def main():
     mode = sys.argv[1]
     livre_avant = octets(LIVRE)
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    partage = os.environ["PARTAGE"]
+    partage_avant = sorted(os.listdir(partage))
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", TMPDIR=partage)
+    gestionnaire = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    attendre("gestionnaire de fenêtres", lambda: "window id" in subprocess.run(
+        ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True, timeout=20).stdout)
     programme = subprocess.Popen([PROGRAMME], env=env)
     try:
         if mode == "premier":
@@ -148,6 +187,7 @@ def main():
                 echec("d'autres fichiers que la copie : %s" % os.listdir(DOSSIER_COPIE))
         elif mode == "suivant":
             prix("0,99 €")
+            premier_plan(env)
             dialogue, legende = legende_tarif()
             if not legende.endswith("(Mise à jour le %s)" % tampon(COPIE)):
                 echec("légende « %s » : ce n'est pas le tampon de la copie" % legende)
@@ -163,8 +203,12 @@ def main():
     finally:
         if programme.poll() is None:
             programme.kill()
+        gestionnaire.kill()
     if octets(LIVRE) != livre_avant:
         echec("le fichier livré a changé")
+    if sorted(os.listdir(partage)) != partage_avant:
+        echec("le programme a laissé des fichiers dans le dossier temporaire partagé : %s"
+              % sorted(set(os.listdir(partage)) - set(partage_avant)))
     print("compte %s : conforme" % mode)
 
 
