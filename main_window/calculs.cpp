@@ -331,9 +331,9 @@ Comparaison comparerServices(const std::optional<Decimal4> &total, const std::ar
         const GrilleTarif &g = grilles.at(std::size_t(service));
         ServiceCompare &s = c.services.at(std::size_t(service));
         s.prix = affranchissement(total, g, symbole).texte;
-        s.prixDu = g.MiseAJour.isEmpty() ? QStringLiteral("jamais enregistrés") : g.MiseAJour;
         if (nul(total))
             continue;
+        s.prixDu = g.MiseAJour.isEmpty() ? QStringLiteral("jamais enregistrés") : g.MiseAJour;
         const qsizetype t = trancheApplicable(total, g);
         if (t == g.Tranches.size()) {
             s.tranche = QStringLiteral("au-delà de ") + grammes(g.Tranches.last().PoidsMaxi);

@@ -130,7 +130,8 @@ private slots:
     {
         QTest::addColumn<Comparee>("c");
         const QStringList zero{"0,00 €|||", "0,00 €|||", "0,00 €|||"}, auDela{">>|au-delà de 3000 g||", ">>|au-delà de 250 g||", ">>|au-delà de 2000 g||"};
-        QTest::newRow("12,5 g") << Comparee{"12,5", "€", {}, {"0,66 €|jusqu'à 20 g|encore 7,5 g|1,10 € jusqu'à 50 g", "*0,59 €|jusqu'à 20 g|encore 7,5 g|0,87 € jusqu'à 50 g", "0,83 €|jusqu'à 20 g|encore 7,5 g|1,38 € jusqu'à 50 g"}};
+        const QStringList douze{"0,66 €|jusqu'à 20 g|encore 7,5 g|1,10 € jusqu'à 50 g", "*0,59 €|jusqu'à 20 g|encore 7,5 g|0,87 € jusqu'à 50 g", "0,83 €|jusqu'à 20 g|encore 7,5 g|1,38 € jusqu'à 50 g"};
+        QTest::newRow("12,5 g") << Comparee{"12,5", "€", {}, douze};
         QTest::newRow("20 g") << Comparee{"20", "€", {}, {"0,66 €|jusqu'à 20 g|encore 0 g|1,10 € jusqu'à 50 g", "*0,59 €|jusqu'à 20 g|encore 0 g|0,87 € jusqu'à 50 g", "0,83 €|jusqu'à 20 g|encore 0 g|1,38 € jusqu'à 50 g"}};
         QTest::newRow("20,0001 g") << Comparee{"20,0001", "€", {}, {"1,10 €|jusqu'à 50 g|encore 29,9999 g|1,65 € jusqu'à 100 g", "*0,87 €|jusqu'à 50 g|encore 29,9999 g|1,20 € jusqu'à 100 g", "1,38 €|jusqu'à 50 g|encore 29,9999 g|1,85 € jusqu'à 100 g"}};
         QTest::newRow("50 g") << Comparee{"50", "€", {}, {"1,10 €|jusqu'à 50 g|encore 0 g|1,65 € jusqu'à 100 g", "*0,87 €|jusqu'à 50 g|encore 0 g|1,20 € jusqu'à 100 g", "1,38 €|jusqu'à 50 g|encore 0 g|1,85 € jusqu'à 100 g"}};
@@ -149,8 +150,8 @@ private slots:
         QTest::newRow("3001 g") << Comparee{"3001", "€", {}, auDela};
         QTest::newRow("hors de la plage") << Comparee{"", "€", {}, auDela};
         QTest::newRow("prix non numériques") << Comparee{"12,5", "$", {"abc", "1.52", ""}, {"abc $|jusqu'à 20 g|encore 7,5 g|1,10 $ jusqu'à 50 g", "1.52 $|jusqu'à 20 g|encore 7,5 g|0,87 $ jusqu'à 50 g", " $|jusqu'à 20 g|encore 7,5 g|1,38 $ jusqu'à 50 g"}};
-        QTest::newRow("tampons : aucun, la veille du 1er janvier, le 1er janvier") << Comparee{"0", "€", {}, zero, {"", "31/12/2025 à 23:59", "01/01/2026 à 00:00"}, {"jamais enregistrés", "31/12/2025 à 23:59", "01/01/2026 à 00:00", "Prix France Rapide jamais enregistrés : vérifiez-les.", "Prix France Ecopli enregistrés avant le 1er janvier 2026 : vérifiez-les."}};
-        QTest::newRow("tampons : illisibles, de 2014") << Comparee{"0", "€", {}, zero, {"hier", "31/02/2020 à 10:00", "05/12/2014 à 10:38"}, {"hier", "31/02/2020 à 10:00", "05/12/2014 à 10:38", "Prix Vers UE (Zone 1) enregistrés avant le 1er janvier 2026 : vérifiez-les."}};
+        QTest::newRow("tampons : aucun, la veille du 1er janvier, le 1er janvier") << Comparee{"12,5", "€", {}, douze, {"", "31/12/2025 à 23:59", "01/01/2026 à 00:00"}, {"jamais enregistrés", "31/12/2025 à 23:59", "01/01/2026 à 00:00", "Prix France Rapide jamais enregistrés : vérifiez-les.", "Prix France Ecopli enregistrés avant le 1er janvier 2026 : vérifiez-les."}};
+        QTest::newRow("tampons à 0 g : illisibles, de 2014") << Comparee{"0", "€", {}, zero, {"hier", "31/02/2020 à 10:00", "05/12/2014 à 10:38"}, {"", "", "", "Prix Vers UE (Zone 1) enregistrés avant le 1er janvier 2026 : vérifiez-les."}};
         QTest::newRow("égalité") << Comparee{"12,5", "€", {"0,59", "0,590", "0,6"}, {"*0,59 €|jusqu'à 20 g|encore 7,5 g|1,10 € jusqu'à 50 g", "*0,590 €|jusqu'à 20 g|encore 7,5 g|0,87 € jusqu'à 50 g", "0,6 €|jusqu'à 20 g|encore 7,5 g|1,38 € jusqu'à 50 g"}};
     }
     void comparaison()
