@@ -7,6 +7,7 @@
 #include "dialogs/form7.h"
 #include "main_window/aidesurvol.h"
 #include "main_window/horloge.h"
+#include "main_window/images.h"
 #include "settings/fichiersini.h"
 
 #include <QApplication>
@@ -17,10 +18,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QTimer>
 
 #include <algorithm>
@@ -50,41 +49,6 @@ void peindre(QLabel *label, const QPalette &systeme, std::optional<QColor> texte
     p.setColor(QPalette::Window, systeme.color(QPalette::Button));
     label->setPalette(p);
     label->setAutoFillBackground(opaque);
-}
-
-// The stamp, drawn from its SVG into its box at the screen's own scale: a
-// fixed bitmap stretched over the box would blur at a scale factor of 2.
-class Timbre : public QWidget
-{
-public:
-    explicit Timbre(QWidget *parent) : QWidget(parent), m_rendu(QStringLiteral(":/images/timbre.svg")) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter peintre(this);
-        peintre.setRenderHint(QPainter::Antialiasing);
-        m_rendu.render(&peintre, QRectF(rect()));
-    }
-
-private:
-    QSvgRenderer m_rendu;
-};
-
-QIcon icone(const QString &chemin)
-{
-    QSvgRenderer rendu(chemin);
-    QIcon i;
-    // 64 for screens at a scale factor of 2.
-    for (const int taille : {16, 32, 64}) {
-        QPixmap image(taille, taille);
-        image.fill(Qt::transparent);
-        QPainter peintre(&image);
-        rendu.render(&peintre);
-        peintre.end();
-        i.addPixmap(image);
-    }
-    return i;
 }
 
 } // namespace
