@@ -8,6 +8,7 @@
 #include "settings/catalogueelements.h"
 #include "settings/tarifs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -69,6 +70,13 @@ inline uid_t compteTeste()
 {
     const passwd *nobody = geteuid() == 0 ? getpwnam("nobody") : nullptr;
     return nobody ? nobody->pw_uid : geteuid();
+}
+
+// Where compteTeste() can reach a test's folders: as root, /tmp rather than
+// a TMPDIR that may be root's alone.
+inline QString temporairePourLeCompte()
+{
+    return (compteTeste() != geteuid() ? QStringLiteral("/tmp") : QDir::tempPath()) + QStringLiteral("/ambrelot-XXXXXX");
 }
 
 // Runs `action`, with its checks, as compteTeste(): in a child process when

@@ -262,7 +262,7 @@ private slots:
         const bool root = compte != geteuid();
         if (c.obstacle == "étranger" && !root)
             QSKIP("sans droit d'administrateur, pas d'autre compte pour posséder le dossier");
-        QTemporaryDir base;
+        QTemporaryDir base(temporairePourLeCompte());
         const QString programme = base.filePath("programme"), contenant = base.filePath("compte"), bashrc = base.filePath("bashrc");
         const FichiersIni fichiers(programme, contenant + "/ambrelot", c.obstacle == "paquet" ? DossierProgramme::DuPaquet : DossierProgramme::Modifiable);
         const QString dossier = fichiers.repertoireUtilisateur(), copie = fichiers.cheminCopie(FichierReglages::TarifNormal);
