@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/fenetre.h"
 #include "settings/fichiersini.h"
 #include "settings/tarifs.h"
 
@@ -23,8 +24,7 @@ class Dialogues : public QObject
     Q_OBJECT
 
 public:
-    // The tariff windows in the order of ServiceExpedition.
-    enum class Fenetre { Poids, TarifNormal, TarifEcopli, TarifCEE, APropos };
+    using Fenetre = ::Fenetre;
 
     Dialogues(const FichiersIni &fichiers, QWidget *fenetrePrincipale);
     ~Dialogues() override;

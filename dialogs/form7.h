@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/comparaison.h"
+#include "calculs/comparaison.h"
 
 #include <QDialog>
 

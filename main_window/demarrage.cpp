@@ -2,7 +2,7 @@
 
 #include "main_window/form1.h"
 #include "main_window/instanceunique.h"
-#include "main_window/traductions.h"
+#include "commun/traductions.h"
 #include "settings/fichiersini.h"
 
 #include <QApplication>

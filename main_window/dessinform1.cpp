@@ -81,7 +81,7 @@ const std::array<LigneDessin, CatalogueElements::NombreEntrees> &lignes()
 
 const std::array<EntreeMenu, 7> &menuFichier()
 {
-    using F = Dialogues::Fenetre;
+    using F = Fenetre;
     static const std::array<EntreeMenu, 7> table{{
         {u"MnuParamètres", u"&Poids des Eléments", Qt::CTRL | Qt::Key_P, F::Poids, u":/images/poids.svg"},
         {u"MnuBar1", nullptr, {}, {}, nullptr},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/dialogues.h"
+#include "dialogs/fenetre.h"
 #include "settings/catalogueelements.h"
 
 #include <QColor>
@@ -47,7 +47,7 @@ struct EntreeMenu
     const char16_t *nom;
     const char16_t *legende;
     QKeyCombination raccourci;
-    std::optional<Dialogues::Fenetre> fenetre;
+    std::optional<Fenetre> fenetre;
     const char16_t *image;
 };
 const std::array<EntreeMenu, 7> &menuFichier();

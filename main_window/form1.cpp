@@ -4,6 +4,7 @@
 #include "commun/champsaisie.h"
 #include "commun/construction.h"
 #include "dialogs/dialogues.h"
+#include "calculs/comparaison.h"
 #include "dialogs/form7.h"
 #include "main_window/aidesurvol.h"
 #include "main_window/horloge.h"
@@ -380,10 +381,8 @@ void Form1::activation()
         if (!g.CleReserve.isEmpty())
             g.ValeurReserve = m_dialogues->valeurReserve();
     };
-    copierPrix(ServiceExpedition::TarifNormal);
-    m_prix->setText(prixNul(SymboleMonetaire::lire(m_dialogues->fichiers())));
-    copierPrix(ServiceExpedition::TarifEcopli);
-    copierPrix(ServiceExpedition::TarifCEE);
+    for (const ServiceExpedition service : TousLesServices)
+        copierPrix(service);
     ecrireLegendeFenetre();
 
     // What the window shows must match the counts and the settings now in

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/dialogues.h"
-#include "main_window/calculs.h"
+#include "calculs/pesee.h"
 #include "main_window/dessinform1.h"
 #include "settings/catalogueelements.h"
 #include "settings/tarifs.h"

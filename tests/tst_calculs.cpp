@@ -1,7 +1,8 @@
 // The computations without a window: French numbers, the four-place decimal,
 // the total of the 26 lines, the price of a weight and the services compared.
 
-#include "main_window/calculs.h"
+#include "calculs/comparaison.h"
+#include "calculs/pesee.h"
 #include "settings/catalogueelements.h"
 
 #include <QTest>

@@ -5,7 +5,7 @@
 
 #include "outils.h"
 
-#include "main_window/traductions.h"
+#include "commun/traductions.h"
 
 #include <QClipboard>
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "dialogs/dialogues.h"
 #include "commun/apparence.h"
 #include "main_window/form1.h"
-#include "main_window/traductions.h"
+#include "commun/traductions.h"
 #include "settings/catalogueelements.h"
 #include "settings/tarifs.h"
 

@@ -1,6 +1,6 @@
 #include "proprietes.h"
 
-#include "main_window/calculs.h"
+#include "calculs/pesee.h"
 #include "settings/fichiersini.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "main_window/traductions.h"
+#include "commun/traductions.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
