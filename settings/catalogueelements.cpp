@@ -69,8 +69,8 @@ Poids charger(const FichiersIni &fichiers)
 {
     Poids poids;
     for (const Entree &en : entrees())
-        poids.valeurs.append(en.stockee() ? fichiers.LirePoidsElements(en.section, en.cle) : en.defaut);
-    poids.miseAJour = fichiers.LirePoidsElements(MiseAJour::Section, MiseAJour::Cle);
+        poids.valeurs.append(en.stockee() ? fichiers.lire(Fichier, en.section, en.cle) : en.defaut);
+    poids.miseAJour = fichiers.lire(Fichier, MiseAJour::Section, MiseAJour::Cle);
     return poids;
 }
 
@@ -92,7 +92,7 @@ ResultatEcriture enregistrer(const FichiersIni &fichiers, const QStringList &val
             ecritures.append(EcritureIni{en.section, en.cle, valeurs.at(en.numero - 1)});
     }
     ecritures.append(EcritureIni{MiseAJour::Section, MiseAJour::Cle, miseAJour});
-    return fichiers.ecrire(FichierReglages::PoidsElements, ecritures);
+    return fichiers.ecrire(Fichier, ecritures);
 }
 
 } // namespace CatalogueElements

@@ -13,6 +13,8 @@
 // but the extra-grams entry, whose weight is the fixed text "0".
 namespace CatalogueElements {
 
+inline constexpr FichierReglages Fichier = FichierReglages::PoidsElements;
+inline const QString NomFichier = QStringLiteral("PoidsElements");
 inline constexpr int NombreEntrees = 26;
 inline constexpr int NombreGroupes = 5;
 

@@ -1,58 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include "settings/formatini.h"
+
 #include <QString>
 
-// What became of a write. A failed write changes nothing on disk, and
-// `raison` says why in French, ready to show to the user.
-struct ResultatEcriture
-{
-    bool ok = true;
-    QString raison;
-    // The system's error number when the system refused the write, else 0.
-    int erreur = 0;
-
-    static ResultatEcriture echec(const QString &raison, int erreur = 0)
-    { return {false, raison, erreur}; }
-    explicit operator bool() const { return ok; }
-};
-
-// One key to store, for the writes that a save makes in one go.
-struct EcritureIni
-{
-    QString section;
-    QString cle;
-    QString valeur;
-};
-
-// The text format of the settings files, on bytes and on paths. Every call
-// works on the file itself: nothing is kept between calls.
-namespace FormatIni {
-
-// Longest value a read returns; longer ones are cut.
-inline constexpr int LongueurMaxValeur = 254;
-
-QString lire(QByteArrayView contenu, QStringView section, QStringView cle);
-
-// Applies the writes one after the other to `contenu`. On failure `contenu`
-// is left as it was.
-ResultatEcriture ecrire(QByteArray &contenu, const QList<EcritureIni> &ecritures);
-
-// The empty text when the file, the section or the key is missing, or when
-// the file cannot be read or is not a regular file (a pipe, a device).
-QString lireFichier(const QString &chemin, QStringView section, QStringView cle);
-
-// Applies the writes to the bytes of `source` (none if it is missing) and
-// replaces `chemin` atomically: either all of them reach the disk or the file
-// stays byte for byte as it was. Something other than a regular file in the
-// file's place, a symbolic link included, is left alone: the write fails.
-// `source` is only read.
-ResultatEcriture ecrireFichier(const QString &chemin, const QList<EcritureIni> &ecritures,
-                               const QString &source = {});
-
-} // namespace FormatIni
-
+// The four settings files. Each file's name lives in the table of the data
+// set it holds: CatalogueElements, and each service's GrilleTarif.
 enum class FichierReglages { PoidsElements, TarifNormal, TarifEcopli, TarifCEE };
 
 // Whether a save may write the files beside the program: not in a folder
@@ -99,20 +55,7 @@ public:
     { return lire(FichierReglages::PoidsElements, section, cle); }
     QString LireTarifNormal(QStringView section, QStringView cle) const
     { return lire(FichierReglages::TarifNormal, section, cle); }
-    QString LireTarifEcopli(QStringView section, QStringView cle) const
-    { return lire(FichierReglages::TarifEcopli, section, cle); }
-    QString LireTarifCEE(QStringView section, QStringView cle) const
-    { return lire(FichierReglages::TarifCEE, section, cle); }
 
-    ResultatEcriture EcrirePoidsElements(const QString &section, const QString &cle,
-                                         const QString &valeur) const
-    { return ecrire(FichierReglages::PoidsElements, section, cle, valeur); }
-    ResultatEcriture EcrireTarifNormal(const QString &section, const QString &cle,
-                                       const QString &valeur) const
-    { return ecrire(FichierReglages::TarifNormal, section, cle, valeur); }
-    ResultatEcriture EcrireTarifEcopli(const QString &section, const QString &cle,
-                                       const QString &valeur) const
-    { return ecrire(FichierReglages::TarifEcopli, section, cle, valeur); }
     ResultatEcriture EcrireTarifCEE(const QString &section, const QString &cle,
                                     const QString &valeur) const
     { return ecrire(FichierReglages::TarifCEE, section, cle, valeur); }

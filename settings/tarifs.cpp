@@ -6,11 +6,12 @@ namespace Tarifs {
 
 namespace {
 
-GrilleTarif construire(ServiceExpedition service, const char *nom, FichierReglages fichier, const QString &section,
+GrilleTarif construire(ServiceExpedition service, const char *nom, FichierReglages fichier, const char *nomFichier,
+                       const QString &section,
                        std::initializer_list<std::pair<int, const char *>> tranches,
                        const QString &prefixeCle)
 {
-    GrilleTarif g{service, QString::fromLatin1(nom), fichier, section, {}, {}, {}, false, {}, {}};
+    GrilleTarif g{service, QString::fromLatin1(nom), fichier, QString::fromLatin1(nomFichier), section, {}, {}, {}, false, {}, {}};
     for (const auto &[poidsMaxi, prix] : tranches)
         g.Tranches.append(TrancheTarif{poidsMaxi, prefixeCle + QString::number(poidsMaxi) + QStringLiteral("Gr"),
                            QString::fromLatin1(prix), {}});
@@ -19,7 +20,7 @@ GrilleTarif construire(ServiceExpedition service, const char *nom, FichierReglag
 
 GrilleTarif construireNormal()
 {
-    GrilleTarif g = construire(ServiceExpedition::TarifNormal, "France Rapide", FichierReglages::TarifNormal,
+    GrilleTarif g = construire(ServiceExpedition::TarifNormal, "France Rapide", FichierReglages::TarifNormal, "TarifNormal",
                                QStringLiteral("Tarification"),
                                {{20, "0,66"}, {50, "1,10"}, {100, "1,65"}, {250, "2,65"}, {500, "3,55"},
                                 {1000, "4,65"}, {2000, "6,00"}, {3000, "7,00"}},
@@ -30,7 +31,7 @@ GrilleTarif construireNormal()
 
 GrilleTarif construireCEE()
 {
-    GrilleTarif g = construire(ServiceExpedition::TarifCEE, "Vers UE (Zone 1)", FichierReglages::TarifCEE,
+    GrilleTarif g = construire(ServiceExpedition::TarifCEE, "Vers UE (Zone 1)", FichierReglages::TarifCEE, "TarifCEE",
                                QStringLiteral("Tarification"),
                                {{20, "0,83"}, {50, "1,38"}, {100, "1,85"}, {250, "4,15"},
                                 {500, "6,15"}, {1000, "8,80"}, {2000, "12,65"}},
@@ -48,7 +49,7 @@ const GrilleTarif &grille(ServiceExpedition service)
 {
     static const GrilleTarif normal = construireNormal();
     static const GrilleTarif ecopli = construire(
-        ServiceExpedition::TarifEcopli, "France Ecopli", FichierReglages::TarifEcopli,
+        ServiceExpedition::TarifEcopli, "France Ecopli", FichierReglages::TarifEcopli, "TarifEcopli",
         QStringLiteral("TarificationEcopli"),
         {{20, "0,59"}, {50, "0,87"}, {100, "1,20"}, {250, "2,10"}}, QStringLiteral("TarifE"));
     static const GrilleTarif cee = construireCEE();

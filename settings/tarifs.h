@@ -24,6 +24,7 @@ struct GrilleTarif
     ServiceExpedition Service;
     QString Nom;          // "France Rapide", as the comparison names it
     FichierReglages Fichier;
+    QString NomFichier;   // the file's base name, "TarifNormal" for TarifNormal.ini
     QString Section;
     QList<TrancheTarif> Tranches;
     // A value stored in the price section under no bracket, carried
