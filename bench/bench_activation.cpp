@@ -5,14 +5,12 @@
 // four files once each, in the same run. Offscreen.
 
 #include "bench/mesure.h"
-#include "bench/reglages.h"
 #include "dialogs/dialogues.h"
 #include "main_window/form1.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -44,15 +42,13 @@ std::vector<double> mesurer(int tours, const std::function<void()> &avant, const
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prologue();
+    const int tours = ::tours(argc, argv, 300);
     QApplication app(argc, argv);
-    const int tours = argc > 1 ? std::atoi(argv[1]) : 300;
-
-    QTemporaryDir dossier;
-    const FichiersIni fichiers(dossier.path());
-    if (!ecrireReglagesParDefaut(fichiers))
+    const ReglagesDeBanc reglages;
+    if (!reglages.prets)
         return 1;
+    const FichiersIni &fichiers = reglages.fichiers;
     Form1 form1(fichiers);
     form1.show();
     if (!QTest::qWaitForWindowExposed(&form1))

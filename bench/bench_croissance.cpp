@@ -100,8 +100,7 @@ void tracer(const QList<Point> &points, const QString &png)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prologue();
     QGuiApplication app(argc, argv);
     QTemporaryDir dir;
     const FichiersIni fichiers(dir.path());

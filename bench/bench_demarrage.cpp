@@ -5,10 +5,8 @@
 // on both. The platform is the one QT_QPA_PLATFORM names.
 
 #include "bench/mesure.h"
-#include "bench/reglages.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -55,28 +53,21 @@ Mesure lancer(const QByteArray &programme, const QByteArray &argument = {})
     return {ns, enNs(usage.ru_utime) + enNs(usage.ru_stime), double(usage.ru_maxrss)};
 }
 
-double mediane(std::vector<double> v)
-{
-    std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prologue();
+    const int tours = ::tours(argc, argv, 30);
     QCoreApplication app(argc, argv);
     const QString dossier = QCoreApplication::applicationDirPath();
     const QByteArray nue = (dossier + QStringLiteral("/fenetre_nue")).toLocal8Bit();
     const QByteArray ambrelot = (dossier + QStringLiteral("/demarrage_ambrelot")).toLocal8Bit();
-    const int tours = argc > 1 ? std::atoi(argv[1]) : 30;
 
-    QTemporaryDir reglages;
-    if (!reglages.isValid() || !ecrireReglagesParDefaut(FichiersIni(reglages.path())))
+    const ReglagesDeBanc reglages;
+    if (!reglages.prets)
         return 1;
-    const QByteArray chemin = reglages.path().toLocal8Bit();
+    const QByteArray chemin = reglages.dossier.path().toLocal8Bit();
 
     std::vector<double> tNue, tAmb, cNue, cAmb, mNue, mAmb;
     // The first runs fill the disk cache.
@@ -94,11 +85,11 @@ int main(int argc, char *argv[])
     }
     std::printf("Plate-forme %s, %d lancements de chaque programme, médianes\n",
                 qgetenv("QT_QPA_PLATFORM").constData(), tours);
-    afficherRatio("Référence : fenêtre nue, temps réel", mediane(tNue), mediane(tNue));
-    afficherRatio("Ambrelot, temps réel", mediane(tAmb), mediane(tNue));
-    afficherRatio("Référence : fenêtre nue, temps processeur", mediane(cNue), mediane(cNue));
-    afficherRatio("Ambrelot, temps processeur", mediane(cAmb), mediane(cNue));
-    afficherKio("Référence : fenêtre nue, mémoire maximale", mediane(mNue), mediane(mNue));
-    afficherKio("Ambrelot, mémoire maximale", mediane(mAmb), mediane(mNue));
+    afficherRatio("Référence : fenêtre nue, temps réel", repartition(tNue).mediane, repartition(tNue).mediane);
+    afficherRatio("Ambrelot, temps réel", repartition(tAmb).mediane, repartition(tNue).mediane);
+    afficherRatio("Référence : fenêtre nue, temps processeur", repartition(cNue).mediane, repartition(cNue).mediane);
+    afficherRatio("Ambrelot, temps processeur", repartition(cAmb).mediane, repartition(cNue).mediane);
+    afficherKio("Référence : fenêtre nue, mémoire maximale", repartition(mNue).mediane, repartition(mNue).mediane);
+    afficherKio("Ambrelot, mémoire maximale", repartition(mAmb).mediane, repartition(mNue).mediane);
     return 0;
 }

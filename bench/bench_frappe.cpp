@@ -4,14 +4,12 @@
 // turn, into an empty box each time. Offscreen.
 
 #include "bench/mesure.h"
-#include "bench/reglages.h"
 #include "commun/apparence.h"
 #include "main_window/form1.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -41,15 +39,13 @@ double chronometrer(QLineEdit *boite, void (*taper)(QLineEdit *))
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prologue();
+    const int tours = ::tours(argc, argv, 20000);
     QApplication app(argc, argv);
-    const int tours = argc > 1 ? std::atoi(argv[1]) : 20000;
-
-    QTemporaryDir dossier;
-    const FichiersIni fichiers(dossier.path());
-    if (!ecrireReglagesParDefaut(fichiers))
+    const ReglagesDeBanc reglages;
+    if (!reglages.prets)
         return 1;
+    const FichiersIni &fichiers = reglages.fichiers;
     Bip::remplacer([] {});
     Form1 form1(fichiers);
     form1.show();

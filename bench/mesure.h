@@ -1,11 +1,38 @@
 #pragma once
 
+#include "settings/defauts.h"
+
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
+
+// What every benchmark does before its application object exists: the
+// offscreen platform unless one is named.
+inline void prologue()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The rounds the first argument asks for.
+inline int tours(int argc, char *argv[], int parDefaut)
+{
+    return argc > 1 ? std::atoi(argv[1]) : parDefaut;
+}
+
+// The four settings files with the shipped values, as a first install
+// leaves them, in a folder of their own.
+struct ReglagesDeBanc
+{
+    QTemporaryDir dossier;
+    FichiersIni fichiers{dossier.path()};
+    bool prets = dossier.isValid() && ecrireFichiersManquants(fichiers).ok;
+};
 
 // Median wall time of one call, in nanoseconds, over `tours` calls after a
 // warm-up. Medians resist the noise of a shared machine.

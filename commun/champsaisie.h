@@ -17,6 +17,9 @@
 // QLineEdit's maxLength would truncate a long value read from a file; here
 // the limit only keeps the user from growing the text past it, so a value
 // longer than the limit loads whole, can be shortened, and saves back as is.
+// How many characters the user may type into a field of a settings dialog.
+inline constexpr int LimiteFrappeReglages = 8;
+
 class ChampSaisie : public QLineEdit
 {
 public:

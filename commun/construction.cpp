@@ -93,10 +93,10 @@ void poserPolice(QWidget *controle, const QFont &police)
         controle->setFont(police);
 }
 
-QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
-                   const QRect &geometrie, const QFont &police, Qt::Alignment horizontal)
+void preparerLabel(QLabel *label, const QString &nom, const QRect &geometrie, const QFont &police,
+                   Qt::Alignment horizontal)
 {
-    auto *label = new QLabel(texte, parent);
+    const QString texte = label->text();
     // Labels show prices, symbols and weights read from files: guessed as
     // rich text, "<img src=/dev/zero>" would be loaded as a picture.
     label->setTextFormat(Qt::PlainText);
@@ -109,7 +109,19 @@ QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
     const int largeurTexte = largeurLegende(label, texte, police);
     if (largeurTexte > geometrie.width())
         label->resize(largeurTexte, geometrie.height());
-    return label;
+}
+
+void colorerTexte(QWidget *controle, const QColor &couleur)
+{
+    QPalette p = controle->palette();
+    p.setColor(QPalette::WindowText, couleur);
+    controle->setPalette(p);
+}
+
+void chainerTabulation(const QList<QWidget *> &ordre)
+{
+    for (qsizetype i = 1; i < ordre.size(); ++i)
+        QWidget::setTabOrder(ordre.at(i - 1), ordre.at(i));
 }
 
 ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis admis,

@@ -3,13 +3,14 @@
 #include "commun/apparence.h"
 #include "commun/champsaisie.h"
 
+#include <QLabel>
+#include <QList>
 #include <QRect>
 #include <QString>
 
 class QDialog;
 class QFont;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -37,9 +38,22 @@ void poserPolice(QWidget *controle, const QFont &police);
 
 // A caption showing its text as plain text, at the top; wider than its
 // box, the box grows.
-QLabel *creerLabel(QWidget *parent, const QString &nom, const QString &texte,
-                   const QRect &geometrie, const QFont &police,
-                   Qt::Alignment horizontal = Qt::AlignLeft);
+void preparerLabel(QLabel *label, const QString &nom, const QRect &geometrie, const QFont &police,
+                   Qt::Alignment horizontal);
+template<typename Label = QLabel>
+Label *creerLabel(QWidget *parent, const QString &nom, const QString &texte, const QRect &geometrie,
+                  const QFont &police, Qt::Alignment horizontal = Qt::AlignLeft)
+{
+    auto *label = new Label(texte, parent);
+    preparerLabel(label, nom, geometrie, police, horizontal);
+    return label;
+}
+
+// The colour of a control's text.
+void colorerTexte(QWidget *controle, const QColor &couleur);
+
+// Keyboard focus moves through `ordre` in that order.
+void chainerTabulation(const QList<QWidget *> &ordre);
 
 // A field that filters its typing; a screen reader names it `nomAccessible`.
 ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis admis,

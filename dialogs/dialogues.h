@@ -47,6 +47,7 @@ public:
     const FichiersIni &fichiers() const { return m_fichiers; }
 
 signals:
+    // For the tests alone: a window is about to be shown.
     void affiche(Dialogues::Fenetre fenetre);
 
 private:

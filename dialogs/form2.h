@@ -8,6 +8,7 @@
 #include <array>
 
 class ChampSaisie;
+class QGroupBox;
 
 // The element weights dialog. While the program runs, its fields Text1 to
 // Text26 are where the unit weights are held: it loads them from
@@ -23,6 +24,7 @@ public:
     QString poids(int entree) const;
 
 private:
+    void construireChamps(const std::array<QGroupBox *, CatalogueElements::NombreGroupes> &groupes);
     void charger();
     void EnregistrerPoids();
     void restaurerDefauts();

@@ -1,6 +1,7 @@
 #include "dialogs/form7.h"
 
 #include "commun/construction.h"
+#include "dialogs/dessinform7.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -9,42 +10,23 @@
 
 #include <iterator>
 
-namespace {
-
-constexpr int HauteurLigne = 300;
-
-struct Colonne
-{
-    const char16_t *titre;
-    int largeur;  // twips
-    QString ServiceCompare::*texte;
-};
-
-const Colonne Colonnes[] = {
-    {u"Prix", 1200, &ServiceCompare::prix},
-    {u"Tranche", 1500, &ServiceCompare::tranche},
-    {u"Marge", 1575, &ServiceCompare::marge},
-    {u"Tranche suivante", 1875, &ServiceCompare::suivante},
-    {u"Prix du", 1650, &ServiceCompare::prixDu},
-};
-
-} // namespace
+using namespace DessinForm7;
 
 Form7::Form7(const Comparaison &comparaison, QWidget *parent) : QDialog(parent)
 {
-    preparerFenetre(this, QStringLiteral("Form7"), 9570, 2685, false);
+    preparerFenetre(this, QStringLiteral("Form7"), Largeur, Hauteur, false);
     setWindowTitle(QStringLiteral("Comparer les services"));
     const QFont gras = policeSansSerif(8.25, true);
 
     QLabel *total = creerLabel(this, QStringLiteral("Label1"),
                                QStringLiteral("Poids total : ") + comparaison.total + QStringLiteral(" Grammes"),
-                               twips(120, 120, 4215, 255), gras);
+                               Label1, gras);
     total->setAccessibleName(total->text());
 
-    m_tableau = new QTableWidget(int(comparaison.services.size()), int(std::size(Colonnes)), this);
+    m_tableau = new QTableWidget(int(comparaison.services.size()), int(colonnes().size()), this);
     m_tableau->setObjectName(QStringLiteral("Grid1"));
     m_tableau->setAccessibleName(QStringLiteral("Services comparés"));
-    m_tableau->setGeometry(twips(120, 480, 9330, 1230));
+    m_tableau->setGeometry(Grid1);
     // The headers too: the desktop may give them a font of their own.
     for (QWidget *w : {static_cast<QWidget *>(m_tableau), static_cast<QWidget *>(m_tableau->horizontalHeader()),
                        static_cast<QWidget *>(m_tableau->verticalHeader())})
@@ -62,18 +44,18 @@ Form7::Form7(const Comparaison &comparaison, QWidget *parent) : QDialog(parent)
     m_tableau->horizontalHeader()->setStretchLastSection(true);
     m_tableau->verticalHeader()->setMinimumSectionSize(pixels(HauteurLigne));
     m_tableau->verticalHeader()->setDefaultSectionSize(pixels(HauteurLigne));
-    m_tableau->verticalHeader()->setFixedWidth(pixels(1500));
+    m_tableau->verticalHeader()->setFixedWidth(pixels(LargeurEntetesLignes));
 
-    for (int c = 0; c < int(std::size(Colonnes)); ++c) {
-        m_tableau->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf16(Colonnes[c].titre)));
-        m_tableau->setColumnWidth(c, pixels(Colonnes[c].largeur));
+    for (int c = 0; c < int(colonnes().size()); ++c) {
+        m_tableau->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf16(colonnes()[c].titre)));
+        m_tableau->setColumnWidth(c, pixels(colonnes()[c].largeur));
     }
     for (const ServiceExpedition service : TousLesServices) {
         const int ligne = int(service);
         const ServiceCompare &s = comparaison.services.at(std::size_t(service));
         m_tableau->setVerticalHeaderItem(ligne, new QTableWidgetItem(Tarifs::grille(service).Nom));
-        for (int c = 0; c < int(std::size(Colonnes)); ++c)
-            m_tableau->setItem(ligne, c, new QTableWidgetItem(s.*Colonnes[c].texte));
+        for (int c = 0; c < int(colonnes().size()); ++c)
+            m_tableau->setItem(ligne, c, new QTableWidgetItem(s.*colonnes()[c].texte));
         if (s.moinsCher)
             m_tableau->item(ligne, 0)->setFont(gras);
     }
@@ -83,18 +65,16 @@ Form7::Form7(const Comparaison &comparaison, QWidget *parent) : QDialog(parent)
     for (int i = 0; i < int(comparaison.services.size()); ++i) {
         const QString texte = comparaison.avertissements.value(i);
         QLabel *l = creerLabel(this, QStringLiteral("Label%1").arg(i + 2), texte,
-                               twips(120, 1830 + 240 * i, 5700, 255), gras);
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, Couleurs::Rouge);
-        l->setPalette(p);
+                               Avertissement.translated(0, pixels(HautAvertissements + PasAvertissements * i)), gras);
+        colorerTexte(l, Couleurs::Rouge);
         l->setAccessibleName(texte);
         l->setVisible(!texte.isEmpty());
     }
 
     QPushButton *choisir = creerBouton(this, QStringLiteral("Command1"), QStringLiteral("&Choisir"),
-                                       twips(6660, 2190, 1335, 375));
+                                       Command1);
     QPushButton *fermer = creerBouton(this, QStringLiteral("Command2"), QStringLiteral("&Fermer"),
-                                      twips(8115, 2190, 1335, 375));
+                                      Command2);
     choisir->setAccessibleName(QStringLiteral("Choisir"));
     fermer->setAccessibleName(QStringLiteral("Fermer"));
     // Unlike the settings dialogs' buttons, these take Enter as any dialog's

@@ -7,14 +7,47 @@ namespace DessinForm1 {
 const std::array<CadreDessin, NombreCadres> &cadres()
 {
     static const std::array<CadreDessin, NombreCadres> table{{
-        {u"Frame1", u"Enveloppes Simples", twips(120, 120, 2295, 1935), Couleurs::Bleu},
-        {u"Frame2", u"Enveloppes Matelasées", twips(120, 2280, 2295, 3735), Couleurs::Bleu},
-        {u"Frame3", u"Feuilles", twips(2640, 120, 3015, 2295), Couleurs::Bleu},
-        {u"Frame8", u"Résultat", twips(2640, 2520, 3015, 1815), Couleurs::Rouge},
-        {u"Frame7", u"Choix d'expédition", twips(2640, 4440, 3015, 1575), Couleurs::Bleu},
-        {u"Frame4", u"Supports Informatiques", twips(5880, 120, 3015, 2295), Couleurs::Bleu},
-        {u"Frame5", u"Photos", twips(5880, 2520, 3015, 1215), Couleurs::Bleu},
-        {u"Frame6", u"Poids Supplémentaire", twips(5880, 3840, 3015, 735), Couleurs::Bleu},
+        {u"Frame1", u"Enveloppes Simples", twips(120, 120, 2295, 1935), Couleurs::Bleu, 360, 1320},
+        {u"Frame2", u"Enveloppes Matelasées", twips(120, 2280, 2295, 3735), Couleurs::Bleu, 360, 1320},
+        {u"Frame3", u"Feuilles", twips(2640, 120, 3015, 2295), Couleurs::Bleu, 360, 2040},
+        {u"Frame8", u"Résultat", twips(2640, 2520, 3015, 1815), Couleurs::Rouge, 0, 0},
+        {u"Frame7", u"Choix d'expédition", twips(2640, 4440, 3015, 1575), Couleurs::Bleu, 360, 0},
+        {u"Frame4", u"Supports Informatiques", twips(5880, 120, 3015, 2295), Couleurs::Bleu, 360, 2040},
+        {u"Frame5", u"Photos", twips(5880, 2520, 3015, 1215), Couleurs::Bleu, 360, 2040},
+        {u"Frame6", u"Poids Supplémentaire", twips(5880, 3840, 3015, 735), Couleurs::Bleu, 240, 2040},
+    }};
+    return table;
+}
+
+const std::array<LabelDessin, 3> &labelsResultat()
+{
+    static const std::array<LabelDessin, 3> table{{
+        {u"Label3", u"0", twips(240, 840, 855, 255), 9.75, true, Couleurs::Bleu, true, Qt::AlignHCenter},
+        {u"Label4", u"Grammes", twips(120, 1080, 1095, 255), 9.75, true, std::nullopt, true, Qt::AlignLeft},
+        // Drawn over the stamp's picture, which it follows.
+        {u"Label5", u"0,00 €", twips(1830, 240, 870, 255), 9.75, true, Couleurs::Blanc, false, Qt::AlignRight},
+    }};
+    return table;
+}
+
+const std::array<LabelDessin, 3> &labelsBas()
+{
+    static const std::array<LabelDessin, 3> table{{
+        {u"Label27", u"Bienvenu dans Ambrelot", twips(240, 6120, 8655, 375), 8.25, true, Couleurs::Rouge, false,
+         Qt::AlignLeft},
+        // The dark name after its white edge, so that it lies above it.
+        {u"Label31", u"Ambrelot", twips(5880, 5040, 3135, 735), 24, false, Couleurs::Blanc, false, Qt::AlignLeft},
+        {u"Label32", u"Ambrelot", twips(5835, 5070, 3135, 735), 24, false, std::nullopt, false, Qt::AlignLeft},
+    }};
+    return table;
+}
+
+const std::array<OptionDessin, 3> &options()
+{
+    static const std::array<OptionDessin, 3> table{{
+        {u"Expédition France Rapide", u"Expédition en France Rapide"},
+        {u"Expédition France Ecopli", u"Expédition en France Ecopli (Tarif Lent)"},
+        {u"Expédition vers UE ( Zone1)", u"Expédition en UE (l'Union Européenne)"},
     }};
     return table;
 }

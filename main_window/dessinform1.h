@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commun/apparence.h"
 #include "dialogs/fenetre.h"
 #include "settings/catalogueelements.h"
 
@@ -15,6 +16,16 @@
 // texts, its menu and the menus' look.
 namespace DessinForm1 {
 
+// Measures in twips.
+inline constexpr int LargeurFond = 9030;
+inline constexpr int HauteurFond = 6555;
+inline constexpr int PasDesLignes = 360;
+inline constexpr int GaucheLegendes = 120;
+inline constexpr int HauteurLegendes = 255;
+inline constexpr int LargeurCases = 735;
+inline constexpr int HauteurCases = 285;
+inline constexpr int IntervalleHorloge = 100; // ms
+
 // The frames in creation order, which is the order the design stacks them.
 enum Cadre { Frame1, Frame2, Frame3, Frame8, Frame7, Frame4, Frame5, Frame6, NombreCadres };
 
@@ -24,8 +35,40 @@ struct CadreDessin
     const char16_t *titre;
     QRect geometrie;
     QColor couleurTitre;
+    int hautPremiereLigne; // of its item lines, which follow PasDesLignes
+    int gaucheCases;
 };
 const std::array<CadreDessin, NombreCadres> &cadres();
+
+// A label of the result frame or of the window itself, in creation order,
+// which is the order the design stacks them.
+struct LabelDessin
+{
+    const char16_t *nom;
+    const char16_t *texte;
+    QRect geometrie;
+    qreal points;
+    bool gras;
+    std::optional<QColor> couleur; // none: the desktop's text colour
+    bool opaque;
+    Qt::Alignment alignement;
+};
+enum LabelResultat { Label3, Label4, Label5 };
+const std::array<LabelDessin, 3> &labelsResultat();
+enum LabelBas { Label27, Label31, Label32 };
+const std::array<LabelDessin, 3> &labelsBas();
+inline constexpr QRect Image1 = twips(1680, 120, 1215, 1575);
+
+// The service options, indexed by ServiceExpedition: caption and help text.
+struct OptionDessin
+{
+    const char16_t *legende;
+    const char16_t *aide;
+};
+inline constexpr int GaucheOptions = 120;
+inline constexpr int LargeurOptions = 2775;
+inline constexpr int HauteurOptions = 255;
+const std::array<OptionDessin, 3> &options();
 
 // One item line, in line order (line n counts with Text<n>). The help line
 // over its caption label reads prefix + unit weight + suffix.

@@ -3,6 +3,7 @@
 #include "commun/apparence.h"
 #include "commun/champsaisie.h"
 #include "commun/construction.h"
+#include "commun/legendecliquable.h"
 #include "dialogs/dialogues.h"
 #include "calculs/comparaison.h"
 #include "dialogs/form7.h"
@@ -18,7 +19,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -43,13 +43,22 @@ QString Phrase()
 
 // The design's label colours: on the desktop's button face, in its button
 // text unless told otherwise; transparent labels show what lies behind.
-void peindre(QLabel *label, const QPalette &systeme, std::optional<QColor> texte, bool opaque)
+void peindre(QLabel *label, std::optional<QColor> texte, bool opaque)
 {
-    QPalette p = label->palette();
+    const QPalette &systeme = label->palette();
+    QPalette p = systeme;
     p.setColor(QPalette::WindowText, texte.value_or(systeme.color(QPalette::ButtonText)));
     p.setColor(QPalette::Window, systeme.color(QPalette::Button));
     label->setPalette(p);
     label->setAutoFillBackground(opaque);
+}
+
+QLabel *creerLabelDessine(QWidget *parent, const LabelDessin &d)
+{
+    QLabel *l = creerLabel(parent, texte(d.nom), texte(d.texte), d.geometrie, policeSansSerif(d.points, d.gras),
+                           d.alignement);
+    peindre(l, d.couleur, d.opaque);
+    return l;
 }
 
 } // namespace
@@ -69,7 +78,7 @@ Form1::Form1(const FichiersIni &fichiers, QWidget *parent)
 
     auto *fond = new QWidget(this);
     fond->setObjectName(QStringLiteral("fond"));
-    fond->setFixedSize(pixels(9030), pixels(6555));
+    fond->setFixedSize(pixels(LargeurFond), pixels(HauteurFond));
     setCentralWidget(fond);
     m_aides->ajouter(fond, Phrase);
     std::array<QGroupBox *, NombreCadres> groupes{};
@@ -89,7 +98,7 @@ Form1::Form1(const FichiersIni &fichiers, QWidget *parent)
 
     auto *horloge = new QTimer(this);
     horloge->setObjectName(QStringLiteral("Timer1"));
-    horloge->setInterval(100);
+    horloge->setInterval(IntervalleHorloge);
     connect(horloge, &QTimer::timeout, this, &Form1::ecrireLegendeFenetre);
     horloge->start();
 
@@ -110,13 +119,13 @@ void Form1::construireLignes(const std::array<QGroupBox *, NombreCadres> &groupe
         const int ligne = entree.numero;
         const LigneDessin &d = lignes().at(std::size_t(ligne - 1));
         QGroupBox *g = groupes.at(std::size_t(d.cadre));
-        const int rang = ++rangs.at(std::size_t(d.cadre));
-        const int haut = d.cadre == Frame6 ? 240 : 360 * rang;
-        const int gaucheCase = d.cadre == Frame1 || d.cadre == Frame2 ? 1320 : 2040;
+        const CadreDessin &c = cadres().at(std::size_t(d.cadre));
+        const int haut = c.hautPremiereLigne + PasDesLignes * rangs.at(std::size_t(d.cadre))++;
 
-        QLabel *l = creerLabel(g, texte(d.label), texte(d.legende), twips(120, haut, d.largeur, 255), police);
-        peindre(l, palette(), std::nullopt, true);
-        l->installEventFilter(this);
+        auto *l = creerLabel<LegendeCliquable>(g, texte(d.label), texte(d.legende),
+                                               twips(GaucheLegendes, haut, d.largeur, HauteurLegendes), police);
+        peindre(l, std::nullopt, true);
+        connect(l, &LegendeCliquable::relache, this, [this, ligne](Qt::MouseButton b) { clicLegende(ligne, b); });
         m_legendes.at(std::size_t(ligne - 1)) = l;
 
         // The extra grams take a decimal comma; a count that a click takes
@@ -124,7 +133,8 @@ void Form1::construireLignes(const std::array<QGroupBox *, NombreCadres> &groupe
         const bool grammes = entree.forme == CatalogueElements::Forme::Grammes;
         ChampSaisie *b = creerChamp(g, QStringLiteral("Text%1").arg(ligne),
                                     grammes ? ChampSaisie::Admis::ChiffresEtVirgule : ChampSaisie::Admis::Chiffres,
-                                    grammes ? 6 : 3, twips(gaucheCase, haut, 735, 285), police, Qt::AlignCenter,
+                                    grammes ? 6 : 3, twips(c.gaucheCases, haut, LargeurCases, HauteurCases), police,
+                                    Qt::AlignCenter,
                                     texte(d.legende));
         m_cases.at(std::size_t(ligne - 1)) = b;
         connect(b, &QLineEdit::textChanged, this, [this, ligne] { changementCompte(ligne); });
@@ -150,20 +160,13 @@ void Form1::construireLignes(const std::array<QGroupBox *, NombreCadres> &groupe
 
 void Form1::construireResultat(QGroupBox *cadre)
 {
-    const QFont gras975 = policeSansSerif(9.75, true);
-    m_total = creerLabel(cadre, QStringLiteral("Label3"), QStringLiteral("0"), twips(240, 840, 855, 255), gras975,
-                         Qt::AlignHCenter);
-    peindre(m_total, palette(), Couleurs::Bleu, true);
-    QLabel *unite = creerLabel(cadre, QStringLiteral("Label4"), QStringLiteral("Grammes"),
-                               twips(120, 1080, 1095, 255), gras975);
-    peindre(unite, palette(), std::nullopt, true);
+    const auto &l = labelsResultat();
+    m_total = creerLabelDessine(cadre, l.at(Label3));
+    QLabel *unite = creerLabelDessine(cadre, l.at(Label4));
     auto *timbre = new Timbre(cadre);
     timbre->setObjectName(QStringLiteral("Image1"));
-    timbre->setGeometry(twips(1680, 120, 1215, 1575));
-    // Created after the stamp so that it is drawn above it.
-    m_prix = creerLabel(cadre, QStringLiteral("Label5"), QStringLiteral("0,00 €"), twips(1830, 240, 870, 255),
-                        gras975, Qt::AlignRight);
-    peindre(m_prix, palette(), Couleurs::Blanc, false);
+    timbre->setGeometry(Image1);
+    m_prix = creerLabelDessine(cadre, l.at(Label5));
 
     const auto aidePoids = [this] {
         return QStringLiteral("Poids Actuel de votre envoi ") + u'(' + m_total->text() + QStringLiteral(" Grammes)");
@@ -180,18 +183,16 @@ void Form1::construireResultat(QGroupBox *cadre)
 
 void Form1::construireOptions(QGroupBox *cadre)
 {
-    static const char16_t *const legendes[] = {u"Expédition France Rapide", u"Expédition France Ecopli",
-                                               u"Expédition vers UE ( Zone1)"};
-    static const char16_t *const aides[] = {u"Expédition en France Rapide", u"Expédition en France Ecopli (Tarif Lent)",
-                                            u"Expédition en UE (l'Union Européenne)"};
     for (const ServiceExpedition service : TousLesServices) {
         const auto i = std::size_t(service);
-        auto *o = new QRadioButton(texte(legendes[i]), cadre);
+        const OptionDessin &d = options().at(i);
+        auto *o = new QRadioButton(texte(d.legende), cadre);
         o->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        o->setGeometry(twips(120, 360 * int(i + 1), 2775, 255));
+        o->setGeometry(twips(GaucheOptions, cadres().at(Frame7).hautPremiereLigne + PasDesLignes * int(i),
+                             LargeurOptions, HauteurOptions));
         o->setFont(policeSansSerif(8.25, true));
         m_options.at(i) = o;
-        m_aides->ajouter(o, [aide = texte(aides[i])] { return aide; });
+        m_aides->ajouter(o, [aide = texte(d.aide)] { return aide; });
         // Selected before the handler is connected: pricing now would load
         // the France Rapide dialog ahead of the first activation.
         o->setChecked(i == 0);
@@ -204,34 +205,18 @@ void Form1::construireOptions(QGroupBox *cadre)
 
 void Form1::construireBas(QWidget *fond)
 {
-    QLabel *aide = creerLabel(fond, QStringLiteral("Label27"), QStringLiteral("Bienvenu dans Ambrelot"),
-                              twips(240, 6120, 8655, 375), policeSansSerif(8.25, true));
+    for (const LabelDessin &d : labelsBas())
+        m_aides->ajouter(creerLabelDessine(fond, d));
+    auto *aide = fond->findChild<QLabel *>(texte(labelsBas().at(Label27).nom));
     aide->setWordWrap(true);
-    peindre(aide, palette(), Couleurs::Rouge, false);
     m_aides->setLigne(aide);
-    const QFont grand = policeSansSerif(24, false);
-    QLabel *nom = creerLabel(fond, QStringLiteral("Label31"), QStringLiteral("Ambrelot"),
-                             twips(5880, 5040, 3135, 735), grand);
-    peindre(nom, palette(), Couleurs::Blanc, false);
-    // Created after Label31 so that the dark name lies above its white edge.
-    QLabel *ombre = creerLabel(fond, QStringLiteral("Label32"), QStringLiteral("Ambrelot"),
-                               twips(5835, 5070, 3135, 735), grand);
-    peindre(ombre, palette(), palette().color(QPalette::WindowText), false);
-    for (QWidget *sansAide : {static_cast<QWidget *>(aide), static_cast<QWidget *>(nom), static_cast<QWidget *>(ombre)})
-        m_aides->ajouter(sansAide);
 }
 
 void Form1::ordreTabulation()
 {
-    QWidget *precedent = caseCompte(1);
-    for (int ligne = 2; ligne <= NombreLignes; ++ligne) {
-        setTabOrder(precedent, caseCompte(ligne));
-        precedent = caseCompte(ligne);
-    }
-    for (QRadioButton *o : m_options) {
-        setTabOrder(precedent, o);
-        precedent = o;
-    }
+    QList<QWidget *> ordre(m_cases.begin(), m_cases.end());
+    ordre.append(QList<QWidget *>(m_options.begin(), m_options.end()));
+    chainerTabulation(ordre);
 }
 
 void Form1::construireMenus()
@@ -277,16 +262,6 @@ void Form1::construireMenus()
         b->cederRaccourcis(raccourcis);
 }
 
-bool Form1::eventFilter(QObject *objet, QEvent *evenement)
-{
-    if (evenement->type() == QEvent::MouseButtonRelease) {
-        const auto legende = std::find(m_legendes.begin(), m_legendes.end(), objet);
-        if (legende != m_legendes.end())
-            clicLegende(int(legende - m_legendes.begin()) + 1, static_cast<QMouseEvent *>(evenement)->button());
-    }
-    return QMainWindow::eventFilter(objet, evenement);
-}
-
 void Form1::showEvent(QShowEvent *evenement)
 {
     QMainWindow::showEvent(evenement);
@@ -320,10 +295,8 @@ void Form1::changementCompte(int ligne)
 {
     const QString compte = caseCompte(ligne)->text();
     m_pesee.majLigne(ligne, compte);
-    QLabel *l = m_legendes.at(std::size_t(ligne - 1));
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, ligneComptee(compte) ? Couleurs::Rouge : palette().color(QPalette::ButtonText));
-    l->setPalette(p);
+    colorerTexte(m_legendes.at(std::size_t(ligne - 1)),
+                 ligneComptee(compte) ? Couleurs::Rouge : palette().color(QPalette::ButtonText));
     Total_Grammes();
 }
 
@@ -401,7 +374,5 @@ void Form1::raz()
     for (ChampSaisie *b : m_cases)
         b->definirTexte(QString());
     option(ServiceExpedition::TarifNormal)->setChecked(true);
-    m_totalGrammes = Decimal4();
-    m_total->setText(QStringLiteral("0"));
     caseCompte(1)->setFocus();
 }

@@ -33,12 +33,11 @@ public:
 
     // Takes fresh copies of the settings from the dialogs' fields, loading
     // any dialog that is not loaded. Runs when the window is first shown and
-    // after each window opened from the menu has closed; public so that a
-    // benchmark can time it alone.
+    // after each window opened from the menu has closed. Public for the
+    // activation benchmark alone.
     void activation();
 
 protected:
-    bool eventFilter(QObject *objet, QEvent *evenement) override;
     void showEvent(QShowEvent *evenement) override;
 
 private:

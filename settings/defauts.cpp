@@ -5,23 +5,23 @@
 
 #include <QFile>
 
-QList<ResultatEcriture> ecrireFichiersManquants(const FichiersIni &fichiers)
+ResultatEcriture ecrireFichiersManquants(const FichiersIni &fichiers, const QString &tampon)
 {
-    // A stamp says when the user last saved, and nobody has: the shipped
-    // files keep the key, empty. Keeping it puts the sections in the order a
-    // save writes them, so the first save only fills values in, and a user's
-    // copy differs from the shipped file by what the user changed alone.
-    const QString jamaisEnregistre;
     const auto manque = [&](FichierReglages f) { return !QFile::exists(fichiers.chemin(f)); };
     QList<ResultatEcriture> resultats;
-    if (manque(FichierReglages::PoidsElements))
-        resultats.append(CatalogueElements::enregistrer(fichiers, CatalogueElements::defauts(), jamaisEnregistre));
+    if (manque(CatalogueElements::Fichier))
+        resultats.append(CatalogueElements::enregistrer(fichiers, CatalogueElements::defauts(), tampon));
     for (ServiceExpedition service : TousLesServices) {
         GrilleTarif grille = Tarifs::grille(service);
         if (!manque(grille.Fichier))
             continue;
         Tarifs::restaurerDefauts(grille);
-        resultats.append(Tarifs::enregistrer(grille, fichiers, jamaisEnregistre));
+        resultats.append(Tarifs::enregistrer(grille, fichiers, tampon));
     }
-    return resultats;
+    QStringList raisons;
+    for (const ResultatEcriture &r : resultats) {
+        if (!r)
+            raisons.append(r.raison);
+    }
+    return raisons.isEmpty() ? ResultatEcriture() : ResultatEcriture::echec(raisons.join(u'\n'));
 }

@@ -2,9 +2,12 @@
 
 #include "settings/fichiersini.h"
 
-#include <QList>
+#include <QString>
 
-// Writes, with the built-in defaults and an empty update stamp, each of the
-// four settings files that the directory lacks; a file already there is
-// never touched. One result per file written, failures included.
-QList<ResultatEcriture> ecrireFichiersManquants(const FichiersIni &fichiers);
+// Writes, with the built-in defaults, each of the four settings files that
+// the directory lacks; a file already there is never touched. The stamp says
+// when the user last saved, and in a shipped file nobody has: it keeps the
+// key, empty, so that the sections stand in the order a save writes them, the
+// first save only fills values in, and a user's copy differs from the shipped
+// file by what the user changed alone. Fails with every file's reason.
+ResultatEcriture ecrireFichiersManquants(const FichiersIni &fichiers, const QString &tampon = {});

@@ -1,6 +1,7 @@
 #include "settings/tarifs.h"
 
 #include <algorithm>
+#include <array>
 
 namespace Tarifs {
 
@@ -47,22 +48,15 @@ GrilleTarif construireCEE()
 
 const GrilleTarif &grille(ServiceExpedition service)
 {
-    static const GrilleTarif normal = construireNormal();
-    static const GrilleTarif ecopli = construire(
-        ServiceExpedition::TarifEcopli, "France Ecopli", FichierReglages::TarifEcopli, "TarifEcopli",
-        QStringLiteral("TarificationEcopli"),
-        {{20, "0,59"}, {50, "0,87"}, {100, "1,20"}, {250, "2,10"}}, QStringLiteral("TarifE"));
-    static const GrilleTarif cee = construireCEE();
-
-    switch (service) {
-    case ServiceExpedition::TarifNormal:
-        return normal;
-    case ServiceExpedition::TarifEcopli:
-        return ecopli;
-    case ServiceExpedition::TarifCEE:
-        break;
-    }
-    return cee;
+    // Indexed by ServiceExpedition.
+    static const std::array<GrilleTarif, 3> grilles{
+        construireNormal(),
+        construire(ServiceExpedition::TarifEcopli, "France Ecopli", FichierReglages::TarifEcopli, "TarifEcopli",
+                   QStringLiteral("TarificationEcopli"), {{20, "0,59"}, {50, "0,87"}, {100, "1,20"}, {250, "2,10"}},
+                   QStringLiteral("TarifE")),
+        construireCEE(),
+    };
+    return grilles.at(std::size_t(service));
 }
 
 const GrilleTarif &grilleDuSymbole()

@@ -10,8 +10,7 @@
 #include "commun/apparence.h"
 #include "main_window/form1.h"
 #include "commun/traductions.h"
-#include "settings/catalogueelements.h"
-#include "settings/tarifs.h"
+#include "settings/defauts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,16 +26,6 @@
 namespace {
 
 const QString Tampon = QStringLiteral("05/12/2026 à 10:38");
-
-void poserLesDefauts(const FichiersIni &fichiers)
-{
-    CatalogueElements::enregistrer(fichiers, CatalogueElements::defauts(), Tampon);
-    for (ServiceExpedition service : TousLesServices) {
-        GrilleTarif grille = Tarifs::grille(service);
-        Tarifs::restaurerDefauts(grille);
-        Tarifs::enregistrer(grille, fichiers, Tampon);
-    }
-}
 
 // Drawn in the window's own coordinates, so that at a scale factor of 2 the
 // bar and its caption scale with the window.
@@ -76,7 +65,7 @@ int main(int argc, char *argv[])
     const QDir sortie(QString::fromLocal8Bit(argv[1]));
     QTemporaryDir reglages;
     const FichiersIni fichiers(reglages.path());
-    poserLesDefauts(fichiers);
+    ecrireFichiersManquants(fichiers, Tampon);
 
     int echecs = 0;
     // The main window as a user sees it after typing 3 in the first box.

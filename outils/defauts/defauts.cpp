@@ -16,14 +16,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     const FichiersIni fichiers(QString::fromLocal8Bit(argv[1]));
-    const QList<ResultatEcriture> resultats = ecrireFichiersManquants(fichiers);
-
-    int code = 0;
-    for (const ResultatEcriture &r : resultats) {
-        if (!r.ok) {
-            erreurs << r.raison << '\n';
-            code = 1;
-        }
-    }
-    return code;
+    const ResultatEcriture resultat = ecrireFichiersManquants(fichiers);
+    if (!resultat)
+        erreurs << resultat.raison << '\n';
+    return resultat ? 0 : 1;
 }

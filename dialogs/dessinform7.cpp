@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "dialogs/dessinform7.h"
+
+namespace DessinForm7 {
+
+const std::array<Colonne, 5> &colonnes()
+{
+    static const std::array<Colonne, 5> table{{
+        {u"Prix", 1200, &ServiceCompare::prix},
+        {u"Tranche", 1500, &ServiceCompare::tranche},
+        {u"Marge", 1575, &ServiceCompare::marge},
+        {u"Tranche suivante", 1875, &ServiceCompare::suivante},
+        {u"Prix du", 1650, &ServiceCompare::prixDu},
+    }};
+    return table;
+}
+
+} // namespace DessinForm7
