@@ -59,6 +59,14 @@ int largeurLegende(const QLabel *label, const QString &texte, const QFont &polic
     return *largeur;
 }
 
+// Sets the font unless the control inherits that very font from its parent:
+// an explicit font costs a font change event, in a field a new text layout.
+void poserPolice(QWidget *controle, const QFont &police)
+{
+    if (controle->font() != police)
+        controle->setFont(police);
+}
+
 } // namespace
 
 void preparerFenetre(QDialog *fenetre, const QString &nom, int largeurTwips, int hauteurTwips,
@@ -87,11 +95,6 @@ QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legend
     return cadre;
 }
 
-void poserPolice(QWidget *controle, const QFont &police)
-{
-    if (controle->font() != police)
-        controle->setFont(police);
-}
 
 void preparerLabel(QLabel *label, const QString &nom, const QRect &geometrie, const QFont &police,
                    Qt::Alignment horizontal)

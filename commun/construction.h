@@ -32,10 +32,6 @@ QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legend
                       const QRect &geometrie, const QColor &couleurLegende = Couleurs::Bleu,
                       Style style = Style::AuPremierAffichage);
 
-// Sets the font unless the control inherits that very font from its parent:
-// an explicit font costs a font change event, in a field a new text layout.
-void poserPolice(QWidget *controle, const QFont &police);
-
 // A caption showing its text as plain text, at the top; wider than its
 // box, the box grows.
 void preparerLabel(QLabel *label, const QString &nom, const QRect &geometrie, const QFont &police,

@@ -2,6 +2,6 @@
 
 #include <QString>
 
-// The program's version, "3.0.0", as the main window's caption and the About
+// The program's version, as the main window's caption and the About
 // box show it.
 QString texteVersion();

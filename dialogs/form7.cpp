@@ -16,13 +16,32 @@ Form7::Form7(const Comparaison &comparaison, QWidget *parent) : QDialog(parent)
 {
     preparerFenetre(this, QStringLiteral("Form7"), Largeur, Hauteur, false);
     setWindowTitle(QStringLiteral("Comparer les services"));
-    const QFont gras = policeSansSerif(8.25, true);
-
     QLabel *total = creerLabel(this, QStringLiteral("Label1"),
                                QStringLiteral("Poids total : ") + comparaison.total + QStringLiteral(" Grammes"),
-                               Label1, gras);
+                               Label1, policeSansSerif(8.25, true));
     total->setAccessibleName(total->text());
+    construireTableau(comparaison);
+    construireAvertissements(comparaison.avertissements);
 
+    QPushButton *choisir = creerBouton(this, QStringLiteral("Command1"), QStringLiteral("&Choisir"), Command1);
+    QPushButton *fermer = creerBouton(this, QStringLiteral("Command2"), QStringLiteral("&Fermer"), Command2);
+    choisir->setAccessibleName(QStringLiteral("Choisir"));
+    fermer->setAccessibleName(QStringLiteral("Fermer"));
+    // Unlike the settings dialogs' buttons, these take Enter as any dialog's
+    // do: it chooses, but on "Fermer", which it presses.
+    for (QPushButton *b : {choisir, fermer})
+        b->setAutoDefault(true);
+    choisir->setDefault(true);
+    connect(choisir, &QPushButton::clicked, this, &QDialog::accept);
+    connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_tableau, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+
+    // Created before the buttons, the table comes first in the Tab order.
+    m_tableau->setFocus();
+}
+
+void Form7::construireTableau(const Comparaison &comparaison)
+{
     m_tableau = new QTableWidget(int(comparaison.services.size()), int(colonnes().size()), this);
     m_tableau->setObjectName(QStringLiteral("Grid1"));
     m_tableau->setAccessibleName(QStringLiteral("Services comparés"));
@@ -57,37 +76,23 @@ Form7::Form7(const Comparaison &comparaison, QWidget *parent) : QDialog(parent)
         for (int c = 0; c < int(colonnes().size()); ++c)
             m_tableau->setItem(ligne, c, new QTableWidgetItem(s.*colonnes()[c].texte));
         if (s.moinsCher)
-            m_tableau->item(ligne, 0)->setFont(gras);
+            m_tableau->item(ligne, 0)->setFont(policeSansSerif(8.25, true));
     }
     m_tableau->setCurrentCell(int(comparaison.choisi), 0);
+}
 
+void Form7::construireAvertissements(const QStringList &avertissements)
+{
+    const QFont gras = policeSansSerif(8.25, true);
     // A red line at most per grid, the lines used from the top.
-    for (int i = 0; i < int(comparaison.services.size()); ++i) {
-        const QString texte = comparaison.avertissements.value(i);
+    for (int i = 0; i < int(std::size(TousLesServices)); ++i) {
+        const QString texte = avertissements.value(i);
         QLabel *l = creerLabel(this, QStringLiteral("Label%1").arg(i + 2), texte,
                                Avertissement.translated(0, pixels(HautAvertissements + PasAvertissements * i)), gras);
         colorerTexte(l, Couleurs::Rouge);
         l->setAccessibleName(texte);
         l->setVisible(!texte.isEmpty());
     }
-
-    QPushButton *choisir = creerBouton(this, QStringLiteral("Command1"), QStringLiteral("&Choisir"),
-                                       Command1);
-    QPushButton *fermer = creerBouton(this, QStringLiteral("Command2"), QStringLiteral("&Fermer"),
-                                      Command2);
-    choisir->setAccessibleName(QStringLiteral("Choisir"));
-    fermer->setAccessibleName(QStringLiteral("Fermer"));
-    // Unlike the settings dialogs' buttons, these take Enter as any dialog's
-    // do: it chooses, but on "Fermer", which it presses.
-    for (QPushButton *b : {choisir, fermer})
-        b->setAutoDefault(true);
-    choisir->setDefault(true);
-    connect(choisir, &QPushButton::clicked, this, &QDialog::accept);
-    connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_tableau, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
-
-    // Created before the buttons, the table comes first in the Tab order.
-    m_tableau->setFocus();
 }
 
 ServiceExpedition Form7::serviceChoisi() const

@@ -22,5 +22,8 @@ public:
     ServiceExpedition serviceChoisi() const;
 
 private:
-    QTableWidget *m_tableau;
+    void construireTableau(const Comparaison &comparaison);
+    void construireAvertissements(const QStringList &avertissements);
+
+    QTableWidget *m_tableau = nullptr;
 };

@@ -10,14 +10,18 @@ set(AMBRELOT_MAINTENEUR "Équipe Ambrelot <paquets@ambrelot.example>")
 set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/${AMBRELOT_ID_APPSTREAM}.metainfo.xml)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/ambrelot.metainfo.xml.in ${metainfo} @ONLY)
 
+# The manual page names the version the build gives.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/ambrelot.1.in ${CMAKE_CURRENT_BINARY_DIR}/paquet/ambrelot.1 @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.Debian ${CMAKE_CURRENT_BINARY_DIR}/paquet/changelog.Debian COPYONLY)
+
 # Debian wants them compressed with gzip -9n: no name, no time stamp.
 set(fichiers_compresses)
 foreach(source ambrelot.1 changelog.Debian)
-    set(sortie ${CMAKE_CURRENT_BINARY_DIR}/paquet/${source}.gz)
+    set(entree ${CMAKE_CURRENT_BINARY_DIR}/paquet/${source})
+    set(sortie ${entree}.gz)
     add_custom_command(OUTPUT ${sortie}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/paquet
-        COMMAND sh -c "gzip -9n < \"$0\" > \"$1\"" ${CMAKE_CURRENT_LIST_DIR}/${source} ${sortie}
-        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${source}
+        COMMAND sh -c "gzip -9n < \"$0\" > \"$1\"" ${entree} ${sortie}
+        DEPENDS ${entree}
         VERBATIM)
     list(APPEND fichiers_compresses ${sortie})
 endforeach()

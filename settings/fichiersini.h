@@ -43,16 +43,12 @@ public:
     // The file beside the program, and the user's copy (empty without a user's folder).
     QString chemin(FichierReglages fichier) const;
     QString cheminCopie(FichierReglages fichier) const;
-    // The file that a read uses now.
-    QString cheminLu(FichierReglages fichier) const;
 
     QString lire(FichierReglages fichier, QStringView section, QStringView cle) const;
     ResultatEcriture ecrire(FichierReglages fichier, const QString &section, const QString &cle,
                             const QString &valeur) const;
     ResultatEcriture ecrire(FichierReglages fichier, const QList<EcritureIni> &ecritures) const;
 
-    QString LirePoidsElements(QStringView section, QStringView cle) const
-    { return lire(FichierReglages::PoidsElements, section, cle); }
     QString LireTarifNormal(QStringView section, QStringView cle) const
     { return lire(FichierReglages::TarifNormal, section, cle); }
 
@@ -61,6 +57,8 @@ public:
     { return ecrire(FichierReglages::TarifCEE, section, cle, valeur); }
 
 private:
+    // The file that a read uses now.
+    QString cheminLu(FichierReglages fichier) const;
     ResultatEcriture creerCopie(FichierReglages fichier, const QString &source,
                                 const QList<EcritureIni> &ecritures) const;
 

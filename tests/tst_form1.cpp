@@ -2,6 +2,7 @@
 
 #include "outils.h"
 
+#include "commun/version.h"
 #include "main_window/demarrage.h"
 #include "main_window/form1.h"
 #include "main_window/horloge.h"
@@ -143,7 +144,7 @@ private slots:
         QVERIFY(!m_form->windowIcon().isNull());
         QCOMPARE(controle<QTimer>("Timer1")->interval(), 100);
         QVERIFY(controle<QTimer>("Timer1")->isActive() && controle<QRadioButton>("Option1")->isChecked());
-        QCOMPARE(legendeHorloge(QDateTime(QDate(2027, 1, 1), QTime(0, 0, 5))), "Ambrelot V.3.0.0         vendredi 1 janvier 2027 00:00:05");
+        QCOMPARE(legendeHorloge(QDateTime(QDate(2027, 1, 1), QTime(0, 0, 5))), "Ambrelot V." + texteVersion() + "         vendredi 1 janvier 2027 00:00:05");
         const QDateTime maintenant = QDateTime::currentDateTime();
         QVERIFY(m_form->windowTitle() == legendeHorloge(maintenant) || m_form->windowTitle() == legendeHorloge(maintenant.addSecs(-1)));
         QStringList fautes;
