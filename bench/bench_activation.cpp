@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's activation after windows of the menu have closed: with
 // the element weights dialog closed (it reloads from its file), with all four
 // settings dialogs closed (about fifty key reads across the four files, as at

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Read and save time of a settings file against its size, from 1 KB to 10 MB,
 // beside the time to read the raw bytes of the same file. Writes the curve to
 // the PNG file named on the command line.

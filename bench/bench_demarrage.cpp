@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up cost: wall time and peak memory of Ambrelot from process start to
 // its main window shown, activated (the four settings files read) and painted
 // once, against a bare Qt window of the same size that is painted once. The

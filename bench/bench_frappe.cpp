@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A keystroke in the main window: from a digit typed into Text1 of a real
 // Form1 to the new weight in Label3 and price in Label5, against the same
 // keystroke into a bare QLineEdit that nothing listens to. Both are typed in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of what a start reads (every weight, every grid, the currency symbol
 // and the stamps, about 52 keys) when a settings file has grown to 50 MB,
 // against reading that file's raw bytes once in the same run.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of the settings files: one read and one whole grid save, each against
 // reading the file's raw bytes in the same run.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ambrelot's start-up as main() runs it, over the settings directory named on
 // the command line, ending once the main window, shown and activated, has
 // been painted for the first time.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for start-up: a bare Qt program that shows an empty window of the
 // main window's size, lets it be painted once, and exits.
 

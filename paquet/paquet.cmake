@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: what a machine-wide install adds to the install rules
 # (manual page, AppStream metadata, Debian's copyright and changelog), and
 # CPack's DEB generator. scripts/paquet builds it.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the installed Ambrelot as a person would, for one account.
 
 Runs inside a D-Bus session and an X server (scripts/verifier-paquet starts

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix, checks the layout, then checks
 # that a reinstall keeps a settings file the user changed.
 set -eu

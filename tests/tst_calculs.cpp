@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computations without a window: French numbers, the four-place decimal,
 // the total of the 26 lines, the price of a weight and the services compared.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four settings dialogs and the About box as a user and the files see
 // them: what they show, when they load and unload, what "Défaut", "Annuler"
 // and the save button leave in the file, what typing they refuse, and a save

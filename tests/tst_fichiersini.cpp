@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings files: their text format rule by rule, then under attack:
 // inputs fuzzing found and files no program of ours wrote (the corpus),
 // things that are not files, saves that cannot be written. Reading shows what

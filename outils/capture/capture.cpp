@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the seven windows to PNG files for the documentation:
 //   capture DOSSIER
 // writes DOSSIER/form1.png ... form7.png at the screen's scale. The main

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the four settings files with the built-in defaults into a directory,
 // leaving alone any file that is already there: a user's settings are never
 // overwritten by a rebuild or a reinstall.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the window icon into the desktop's icon sizes:
 //   ambrelot-icones IMAGE.svg DOSSIER
 // writes DOSSIER/<n>x<n>/apps/ambrelot.png for each size, so the installed

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target over the settings-file format, on bytes without a disk,
 // or, built with AMBRELOT_CIBLE_NOMBRES, over the French numbers and the
 // four-place decimal.
