@@ -58,8 +58,8 @@ int main(int argc, char *argv[])
         return 1;
 
     const auto lireLesOctets = [&fichiers] {
-        for (FichierReglages f : {FichierReglages::PoidsElements, FichierReglages::TarifNormal, FichierReglages::TarifEcopli,
-                             FichierReglages::TarifCEE}) {
+        for (FichierReglages f : {FichierReglages::PoidsElements, FichierReglages::TarifNormal,
+                                  FichierReglages::TarifEcopli, FichierReglages::TarifCEE}) {
             QFile fichier(fichiers.chemin(f));
             fichier.open(QIODevice::ReadOnly);
             volatile qsizetype n = fichier.readAll().size();
@@ -90,14 +90,17 @@ int main(int argc, char *argv[])
 
     // Interleaved rounds, so that a busy moment weighs on every case.
     std::vector<double> brut;
-    const auto ajouter = [](std::vector<double> &v, const std::vector<double> &w) {
-        v.insert(v.end(), w.begin(), w.end());
-    };
+    const auto ajouter
+        = [](std::vector<double> &v, const std::vector<double> &w) { v.insert(v.end(), w.begin(), w.end()); };
     for (int i = 0; i < (tours + 9) / 10; ++i) {
-        ajouter(brut, mesurer(10, [] {}, lireLesOctets));
+        ajouter(brut,
+                mesurer(
+                    10, [] {}, lireLesOctets));
         for (Cas &c : cas) {
             if (seul.isEmpty() || c.fermes.join(u' ') == seul)
-                ajouter(c.temps, mesurer(10, [&] { fermer(form1, c.fermes); }, activer));
+                ajouter(c.temps,
+                        mesurer(
+                            10, [&] { fermer(form1, c.fermes); }, activer));
         }
     }
 

@@ -76,7 +76,12 @@ void tracer(const QList<Point> &points, const QString &png)
     p.drawText(QRectF(0, 10, l, 30), Qt::AlignCenter,
                QStringLiteral("Temps selon la taille du fichier de réglages (échelles logarithmiques)"));
 
-    const struct { const char *nom; QColor couleur; double Point::*champ; } courbes[] = {
+    const struct
+    {
+        const char *nom;
+        QColor couleur;
+        double Point::*champ;
+    } courbes[] = {
         {"octets bruts (référence)", Qt::gray, &Point::brut},
         {"lecture d'une clé", Qt::blue, &Point::lecture},
         {"enregistrement d'une grille", Qt::red, &Point::enregistrement},
@@ -112,10 +117,10 @@ int main(int argc, char *argv[])
     const QString chemin = fichiers.chemin(FichierReglages::TarifNormal);
 
     QList<Point> points;
-    std::printf("%10s %14s %14s %14s %10s %10s\n", "octets", "brut µs", "lecture µs",
-                "enreg. µs", "lect./brut", "enr./brut");
-    for (qint64 taille : {1LL << 10, 4LL << 10, 16LL << 10, 64LL << 10, 256LL << 10, 1LL << 20,
-                          4LL << 20, 10LL << 20}) {
+    std::printf("%10s %14s %14s %14s %10s %10s\n", "octets", "brut µs", "lecture µs", "enreg. µs", "lect./brut",
+                "enr./brut");
+    for (qint64 taille :
+         {1LL << 10, 4LL << 10, 16LL << 10, 64LL << 10, 256LL << 10, 1LL << 20, 4LL << 20, 10LL << 20}) {
         const QByteArray contenu = fichierDeTaille(taille);
         const int tours = int(std::clamp<qint64>((64LL << 20) / taille, 5, 2000));
         const auto reinitialiser = [&] {
@@ -136,13 +141,10 @@ int main(int argc, char *argv[])
             volatile qsizetype n = fichiers.LireTarifNormal(u"Date", u"MiseAJour").size();
             (void)n;
         });
-        pt.enregistrement = medianeNs(std::max(5, tours / 4), [&] {
-            Tarifs::enregistrer(grille, fichiers);
-        });
+        pt.enregistrement = medianeNs(std::max(5, tours / 4), [&] { Tarifs::enregistrer(grille, fichiers); });
         reinitialiser();
-        std::printf("%10lld %14.1f %14.1f %14.1f %10.2f %10.2f\n", taille, pt.brut / 1000,
-                    pt.lecture / 1000, pt.enregistrement / 1000, pt.lecture / pt.brut,
-                    pt.enregistrement / pt.brut);
+        std::printf("%10lld %14.1f %14.1f %14.1f %10.2f %10.2f\n", taille, pt.brut / 1000, pt.lecture / 1000,
+                    pt.enregistrement / 1000, pt.lecture / pt.brut, pt.enregistrement / pt.brut);
         points.append(pt);
     }
     if (argc > 1) {

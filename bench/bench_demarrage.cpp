@@ -24,7 +24,7 @@ struct Mesure
 {
     double ns;
     double cpuNs; // user and system time: steadier than the wall time on a busy machine
-    double kio;   // peak resident memory
+    double kio; // peak resident memory
 };
 
 Mesure lancer(const QByteArray &programme, const QByteArray &argument = {})
@@ -86,8 +86,8 @@ int main(int argc, char *argv[])
         cAmb.push_back(b.cpuNs);
         mAmb.push_back(b.kio);
     }
-    std::printf("Plate-forme %s, %d lancements de chaque programme, médianes\n",
-                qgetenv("QT_QPA_PLATFORM").constData(), tours);
+    std::printf("Plate-forme %s, %d lancements de chaque programme, médianes\n", qgetenv("QT_QPA_PLATFORM").constData(),
+                tours);
     afficherRatio("Référence : fenêtre nue, temps réel", repartition(tNue).mediane, repartition(tNue).mediane);
     afficherRatio("Ambrelot, temps réel", repartition(tAmb).mediane, repartition(tNue).mediane);
     afficherRatio("Référence : fenêtre nue, temps processeur", repartition(cNue).mediane, repartition(cNue).mediane);

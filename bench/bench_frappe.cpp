@@ -19,15 +19,9 @@ namespace {
 
 // Two out-of-line copies, so that callgrind can count Ambrelot's keystrokes
 // alone: --toggle-collect='*::taperChiffre(*'.
-[[gnu::noinline]] void taperChiffre(QLineEdit *boite)
-{
-    QTest::keyClick(boite, Qt::Key_3);
-}
+[[gnu::noinline]] void taperChiffre(QLineEdit *boite) { QTest::keyClick(boite, Qt::Key_3); }
 
-[[gnu::noinline]] void taperChiffreReference(QLineEdit *boite)
-{
-    QTest::keyClick(boite, Qt::Key_3);
-}
+[[gnu::noinline]] void taperChiffreReference(QLineEdit *boite) { QTest::keyClick(boite, Qt::Key_3); }
 
 double chronometrer(QLineEdit *boite, void (*taper)(QLineEdit *))
 {

@@ -74,7 +74,8 @@ int main(int argc, char *argv[])
     });
     const double unGros = medianeNs(tours, [&] { lectureDeDemarrage(fichiers); });
 
-    for (const FichierReglages f : {FichierReglages::TarifNormal, FichierReglages::TarifEcopli, FichierReglages::TarifCEE}) {
+    for (const FichierReglages f :
+         {FichierReglages::TarifNormal, FichierReglages::TarifEcopli, FichierReglages::TarifCEE}) {
         QFile fichier(fichiers.chemin(f));
         fichier.open(QIODevice::ReadOnly);
         const QByteArray reel = fichier.readAll();

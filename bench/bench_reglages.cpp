@@ -34,9 +34,7 @@ int main(int argc, char *argv[])
         volatile qsizetype n = fichiers.LireTarifNormal(u"Date", u"MiseAJour").size();
         (void)n;
     });
-    const double enregistrement = medianeNs(tours / 4, [&] {
-        Tarifs::enregistrer(grille, fichiers);
-    });
+    const double enregistrement = medianeNs(tours / 4, [&] { Tarifs::enregistrer(grille, fichiers); });
 
     std::printf("Fichier TarifNormal.ini, %lld octets\n", QFile(chemin).size());
     afficherRatio("Référence : lire les octets du fichier", brut, brut);

@@ -23,10 +23,7 @@ inline void prologue()
 }
 
 // The rounds the first argument asks for.
-inline int tours(int argc, char *argv[], int parDefaut)
-{
-    return argc > 1 ? std::atoi(argv[1]) : parDefaut;
-}
+inline int tours(int argc, char *argv[], int parDefaut) { return argc > 1 ? std::atoi(argv[1]) : parDefaut; }
 
 // The four settings files with the shipped values, as a first install
 // leaves them, in a folder of their own.
@@ -39,7 +36,7 @@ struct ReglagesDeBanc
 
 // Median wall time of one call, in nanoseconds, over `tours` calls after a
 // warm-up. Medians resist the noise of a shared machine.
-template <typename F>
+template<typename F>
 double medianeNs(int tours, F &&f)
 {
     for (int i = 0; i < std::max(1, tours / 10); ++i)
@@ -62,8 +59,7 @@ inline void afficherLigne(const char *nom, double valeur, const char *unite, dou
     int largeur = 0;
     for (const char *c = nom; *c; ++c)
         largeur += (static_cast<unsigned char>(*c) & 0xC0) != 0x80;
-    std::printf("%s%*s %12.1f %-4s %7.2f × la référence\n", nom, std::max(0, 46 - largeur), "", valeur, unite,
-                rapport);
+    std::printf("%s%*s %12.1f %-4s %7.2f × la référence\n", nom, std::max(0, 46 - largeur), "", valeur, unite, rapport);
 }
 
 inline void afficherRatio(const char *nom, double ns, double baseNs)
@@ -71,10 +67,7 @@ inline void afficherRatio(const char *nom, double ns, double baseNs)
     afficherLigne(nom, ns / 1000.0, "µs", ns / baseNs);
 }
 
-inline void afficherKio(const char *nom, double kio, double baseKio)
-{
-    afficherLigne(nom, kio, "Kio", kio / baseKio);
-}
+inline void afficherKio(const char *nom, double kio, double baseKio) { afficherLigne(nom, kio, "Kio", kio / baseKio); }
 
 // Median and 99th percentile of a set of measures.
 struct Repartition
@@ -86,6 +79,7 @@ struct Repartition
 inline Repartition repartition(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
-    const auto rang = [&v](double q) { return v[std::min(v.size() - 1, std::size_t(std::ceil(q * double(v.size())) - 1))]; };
+    const auto rang
+        = [&v](double q) { return v[std::min(v.size() - 1, std::size_t(std::ceil(q * double(v.size())) - 1))]; };
     return {v[v.size() / 2], rang(0.99)};
 }

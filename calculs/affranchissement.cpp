@@ -5,15 +5,9 @@
 
 #include <algorithm>
 
-bool estNul(const std::optional<Decimal4> &total)
-{
-    return total && total->dixMilliemes() == 0;
-}
+bool estNul(const std::optional<Decimal4> &total) { return total && total->dixMilliemes() == 0; }
 
-QString avecSymbole(const QString &prix, const QString &symbole)
-{
-    return prix + u' ' + symbole;
-}
+QString avecSymbole(const QString &prix, const QString &symbole) { return prix + u' ' + symbole; }
 
 qsizetype trancheApplicable(const std::optional<Decimal4> &total, const GrilleTarif &grille)
 {

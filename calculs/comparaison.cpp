@@ -8,10 +8,7 @@
 
 namespace {
 
-QString grammes(int poids)
-{
-    return QString::number(poids) + QStringLiteral(" g");
-}
+QString grammes(int poids) { return QString::number(poids) + QStringLiteral(" g"); }
 
 } // namespace
 
@@ -39,8 +36,8 @@ Comparaison comparerServices(const std::optional<Decimal4> &total, const std::ar
         if (const auto marge = Decimal4::depuisDouble(tranche.PoidsMaxi)->moins(*total))
             s.marge = QStringLiteral("encore ") + marge->texte() + QStringLiteral(" g");
         s.suivante = t + 1 == g.Tranches.size() ? QStringLiteral("aucune")
-            : avecSymbole(g.Tranches.at(t + 1).Prix, symbole) + QStringLiteral(" jusqu'à ")
-                + grammes(g.Tranches.at(t + 1).PoidsMaxi);
+                                                : avecSymbole(g.Tranches.at(t + 1).Prix, symbole)
+                + QStringLiteral(" jusqu'à ") + grammes(g.Tranches.at(t + 1).PoidsMaxi);
         montants.at(std::size_t(service)) = nombreFrancais(tranche.Prix);
     }
     std::optional<double> plusBas;

@@ -12,10 +12,7 @@
 
 namespace {
 
-bool estBlanc(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
+bool estBlanc(QChar c) { return c == u' ' || c == u'\t'; }
 
 // The parts of a number as written: sign, digits without the comma, how many
 // of them stand after the comma, and the exponent.
@@ -80,8 +77,8 @@ std::optional<double> nombreFrancais(QStringView texte)
     const auto n = analyser(texte);
     if (!n)
         return std::nullopt;
-    const QString ecrit = (n->negatif ? QStringLiteral("-") : QString()) + n->chiffres
-        + QStringLiteral("e") + QString::number(n->exposant - n->decimales);
+    const QString ecrit = (n->negatif ? QStringLiteral("-") : QString()) + n->chiffres + QStringLiteral("e")
+        + QString::number(n->exposant - n->decimales);
     bool ok = false;
     const double valeur = QLocale::c().toDouble(ecrit, &ok);
     if (!ok || !std::isfinite(valeur)) {
@@ -156,10 +153,7 @@ std::optional<Decimal4> Decimal4::depuisTexte(QStringView texte)
     return Decimal4(std::int64_t(magnitude));
 }
 
-double Decimal4::versDouble() const
-{
-    return double(m_n) / 10000.0;
-}
+double Decimal4::versDouble() const { return double(m_n) / 10000.0; }
 
 std::optional<Decimal4> Decimal4::plus(Decimal4 autre) const
 {

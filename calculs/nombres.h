@@ -45,6 +45,6 @@ public:
     friend constexpr bool operator!=(Decimal4 a, Decimal4 b) { return a.m_n != b.m_n; }
 
 private:
-    constexpr explicit Decimal4(std::int64_t n) : m_n(n) {}
+    constexpr explicit Decimal4(std::int64_t n) : m_n(n) { }
     std::int64_t m_n = 0;
 };

@@ -5,10 +5,7 @@
 
 namespace {
 
-CatalogueElements::Forme forme(int ligne)
-{
-    return CatalogueElements::entree(ligne).forme;
-}
+CatalogueElements::Forme forme(int ligne) { return CatalogueElements::entree(ligne).forme; }
 
 } // namespace
 
@@ -39,9 +36,8 @@ void Pesee::majLigne(int ligne, QStringView compte)
     }
     case CatalogueElements::Forme::Decimal: {
         const auto &unitaire = m_unitaireDecimal.at(i);
-        m_ligneDecimal.at(i) = nombre && unitaire
-            ? Decimal4::depuisDouble(*nombre * unitaire->versDouble())
-            : Decimal4();
+        m_ligneDecimal.at(i)
+            = nombre && unitaire ? Decimal4::depuisDouble(*nombre * unitaire->versDouble()) : Decimal4();
         break;
     }
     case CatalogueElements::Forme::Grammes: {
@@ -82,7 +78,4 @@ bool ligneComptee(QStringView compte)
     return n && *n != 0.0;
 }
 
-QString texteTotal(const std::optional<Decimal4> &total)
-{
-    return total ? total->texte() : QStringLiteral(">>");
-}
+QString texteTotal(const std::optional<Decimal4> &total) { return total ? total->texte() : QStringLiteral(">>"); }

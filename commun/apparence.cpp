@@ -39,9 +39,6 @@ void sonner()
         QApplication::beep();
 }
 
-void remplacer(std::function<void()> bip)
-{
-    bipCourant() = std::move(bip);
-}
+void remplacer(std::function<void()> bip) { bipCourant() = std::move(bip); }
 
 } // namespace Bip

@@ -13,4 +13,3 @@ class QKeyEvent;
 // character (no filter takes it). Nothing for keys that type no character
 // (arrows, Home, End, Delete, function keys, Alt alone).
 std::optional<int> codeCaractere(const QKeyEvent &touche);
-

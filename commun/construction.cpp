@@ -21,7 +21,7 @@ namespace {
 class CadreDialogue : public QGroupBox
 {
 public:
-    CadreDialogue(const QString &legende, QWidget *parent) : QGroupBox(legende, parent) {}
+    CadreDialogue(const QString &legende, QWidget *parent) : QGroupBox(legende, parent) { }
 
     QString styleDiffere;
 
@@ -78,14 +78,13 @@ void preparerFenetre(QDialog *fenetre, const QString &nom, int largeurTwips, int
     fenetre->setObjectName(nom);
     // A Qt::Window is a normal top-level window that desktops list in the
     // taskbar; a Qt::Dialog stays with its main window.
-    fenetre->setWindowFlags((dansLaBarreDesTaches ? Qt::Window : Qt::Dialog)
-                            | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    fenetre->setWindowFlags((dansLaBarreDesTaches ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint
+                            | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     fenetre->setFixedSize(pixels(largeurTwips), pixels(hauteurTwips));
 }
 
-QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legende,
-                      const QRect &geometrie, const QColor &couleurLegende, Style style)
+QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legende, const QRect &geometrie,
+                      const QColor &couleurLegende, Style style)
 {
     auto *cadre = new CadreDialogue(legende, parent);
     cadre->setObjectName(nom);
@@ -97,7 +96,6 @@ QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legend
         cadre->styleDiffere = styleCadre(nom, couleurLegende);
     return cadre;
 }
-
 
 void preparerLabel(QLabel *label, const QString &nom, const QRect &geometrie, const QFont &police,
                    Qt::Alignment horizontal)
@@ -130,9 +128,9 @@ void chainerTabulation(const QList<QWidget *> &ordre)
         QWidget::setTabOrder(ordre.at(i - 1), ordre.at(i));
 }
 
-ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis admis,
-                        int limiteFrappe, const QRect &geometrie, const QFont &police,
-                        Qt::Alignment alignement, const QString &nomAccessible)
+ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis admis, int limiteFrappe,
+                        const QRect &geometrie, const QFont &police, Qt::Alignment alignement,
+                        const QString &nomAccessible)
 {
     auto *champ = new ChampSaisie(admis, limiteFrappe, parent);
     champ->setObjectName(nom);
@@ -143,8 +141,7 @@ ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis 
     return champ;
 }
 
-QPushButton *creerBouton(QWidget *parent, const QString &nom, const QString &legende,
-                         const QRect &geometrie)
+QPushButton *creerBouton(QWidget *parent, const QString &nom, const QString &legende, const QRect &geometrie)
 {
     auto *bouton = new QPushButton(legende, parent);
     bouton->setObjectName(nom);

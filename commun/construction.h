@@ -31,9 +31,8 @@ void preparerFenetre(QDialog *fenetre, const QString &nom, int largeurTwips, int
 // hidden, only for its fields, is never drawn. A window that is always
 // shown takes it at once, before the frame has children to re-polish.
 enum class Style { AuPremierAffichage, Immediat };
-QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legende,
-                      const QRect &geometrie, const QColor &couleurLegende = Couleurs::Bleu,
-                      Style style = Style::AuPremierAffichage);
+QGroupBox *creerCadre(QWidget *parent, const QString &nom, const QString &legende, const QRect &geometrie,
+                      const QColor &couleurLegende = Couleurs::Bleu, Style style = Style::AuPremierAffichage);
 
 // A caption showing its text as plain text, at the top; wider than its
 // box, the box grows.
@@ -55,11 +54,10 @@ void colorerTexte(QWidget *controle, const QColor &couleur);
 void chainerTabulation(const QList<QWidget *> &ordre);
 
 // A field that filters its typing; a screen reader names it `nomAccessible`.
-ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis admis,
-                        int limiteFrappe, const QRect &geometrie, const QFont &police,
-                        Qt::Alignment alignement, const QString &nomAccessible);
+ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis admis, int limiteFrappe,
+                        const QRect &geometrie, const QFont &police, Qt::Alignment alignement,
+                        const QString &nomAccessible);
 
 // A push button that Enter in a field never clicks: only its click and its
 // access key act.
-QPushButton *creerBouton(QWidget *parent, const QString &nom, const QString &legende,
-                         const QRect &geometrie);
+QPushButton *creerBouton(QWidget *parent, const QString &nom, const QString &legende, const QRect &geometrie);

@@ -11,8 +11,8 @@
 bool installerTraductionsQt(QCoreApplication &application)
 {
     auto *traducteur = new QTranslator(&application);
-    if (!traducteur->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!traducteur->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete traducteur;
         return false;
     }

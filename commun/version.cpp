@@ -3,7 +3,4 @@
 
 #include "commun/version.h"
 
-QString texteVersion()
-{
-    return QStringLiteral(AMBRELOT_VERSION);
-}
+QString texteVersion() { return QStringLiteral(AMBRELOT_VERSION); }

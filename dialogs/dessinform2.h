@@ -26,9 +26,9 @@ struct Cadre
 const std::array<Cadre, CatalogueElements::NombreGroupes> &cadres();
 
 // Caption widths in twips, by entry; the extra grams have no caption.
-inline constexpr int LargeursLabels[CatalogueElements::NombreEntrees] = {
-    855,  855,  855,  855,  1095, 1095, 1095, 1095, 1095, 1095, 1095, 1095, 1095,
-    1815, 1695, 1575, 1695, 1695, 1695, 1695, 1695, 1935, 1815, 1575, 1575, 0};
+inline constexpr int LargeursLabels[CatalogueElements::NombreEntrees]
+    = {855,  855,  855,  855,  1095, 1095, 1095, 1095, 1095, 1095, 1095, 1095, 1095,
+       1815, 1695, 1575, 1695, 1695, 1695, 1695, 1695, 1935, 1815, 1575, 1575, 0};
 
 inline constexpr int PasDesLignes = 360;
 inline constexpr int GaucheLabels = 120;

@@ -20,7 +20,7 @@ constexpr int Reserve = -1;
 struct Champ
 {
     const char *nom;
-    int tranche;  // 1-based bracket, or Symbole, or Reserve
+    int tranche; // 1-based bracket, or Symbole, or Reserve
     QRect geometrie;
     const char *nomLabel;
     const char16_t *legende;
@@ -38,7 +38,7 @@ struct Modele
 {
     const char *nom;
     const char16_t *prefixeLegende;
-    const char16_t *quoi;  // for the message of a failed save
+    const char16_t *quoi; // for the message of a failed save
     int largeur, hauteur;
     bool dansLaBarreDesTaches;
     QRect cadre;

@@ -11,10 +11,7 @@
 
 namespace {
 
-std::size_t indice(ServiceExpedition service)
-{
-    return std::size_t(service);
-}
+std::size_t indice(ServiceExpedition service) { return std::size_t(service); }
 
 // The service a tariff window edits.
 ServiceExpedition service(Dialogues::Fenetre fenetre)
@@ -26,35 +23,19 @@ ServiceExpedition service(Dialogues::Fenetre fenetre)
 
 Dialogues::Dialogues(const FichiersIni &fichiers, QWidget *fenetrePrincipale)
     : m_fichiers(fichiers), m_fenetrePrincipale(fenetrePrincipale)
-{
-}
+{ }
 
 Dialogues::~Dialogues() = default;
 
-QString Dialogues::poids(int entree)
-{
-    return form2()->poids(entree);
-}
+QString Dialogues::poids(int entree) { return form2()->poids(entree); }
 
-QString Dialogues::prix(ServiceExpedition service, int tranche)
-{
-    return formTarif(service)->prix(tranche);
-}
+QString Dialogues::prix(ServiceExpedition service, int tranche) { return formTarif(service)->prix(tranche); }
 
-QString Dialogues::valeurReserve()
-{
-    return formTarif(ServiceExpedition::TarifCEE)->valeurReserve();
-}
+QString Dialogues::valeurReserve() { return formTarif(ServiceExpedition::TarifCEE)->valeurReserve(); }
 
-QString Dialogues::symbole()
-{
-    return formTarif(Tarifs::grilleDuSymbole().Service)->symbole();
-}
+QString Dialogues::symbole() { return formTarif(Tarifs::grilleDuSymbole().Service)->symbole(); }
 
-bool Dialogues::estCharge(Fenetre fenetre) const
-{
-    return charge(fenetre) != nullptr;
-}
+bool Dialogues::estCharge(Fenetre fenetre) const { return charge(fenetre) != nullptr; }
 
 void Dialogues::afficher(Fenetre fenetre)
 {

@@ -8,13 +8,12 @@
 
 void signalerEchecEnregistrement(QWidget *dialogue, const QString &quoi, const QString &raison)
 {
-    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Enregistrement impossible"), quoi,
-                      QMessageBox::Ok, dialogue);
+    QMessageBox boite(QMessageBox::Warning, QStringLiteral("Enregistrement impossible"), quoi, QMessageBox::Ok,
+                      dialogue);
     boite.setObjectName(QStringLiteral("EchecEnregistrement"));
-    boite.setInformativeText(
-        raison
-        + QStringLiteral("\n\nVos saisies restent dans la fenêtre : corrigez le problème puis "
-                         "enregistrez de nouveau, ou annulez."));
+    boite.setInformativeText(raison
+                             + QStringLiteral("\n\nVos saisies restent dans la fenêtre : corrigez le problème puis "
+                                              "enregistrez de nouveau, ou annulez."));
     // The reason names files and folders, which anyone may have named.
     for (QLabel *texte : boite.findChildren<QLabel *>())
         texte->setTextFormat(Qt::PlainText);

@@ -58,8 +58,8 @@ void Form2::construireChamps(const std::array<QGroupBox *, CatalogueElements::No
         // Its text comes from charger().
         auto *champ = creerChamp(cadre, nom, ChampSaisie::Admis::ChiffresEtVirgule, LimiteFrappeReglages,
                                  twips(cadres()[entree.groupe].gaucheChamps, haut, LargeurChamps, HauteurChamps),
-                                 entree.groupe == 0 ? policeSansSerif(PointsEnveloppes, true) : police,
-                                 Qt::AlignCenter, entree.legende);
+                                 entree.groupe == 0 ? policeSansSerif(PointsEnveloppes, true) : police, Qt::AlignCenter,
+                                 entree.legende);
         m_champs[entree.numero - 1] = champ;
         m_ordre.append(champ);
     }
@@ -76,8 +76,7 @@ void Form2::charger()
     const CatalogueElements::Poids poids = CatalogueElements::charger(m_fichiers);
     for (qsizetype i = 0; i < poids.valeurs.size(); ++i)
         m_champs[i]->definirTexte(poids.valeurs.at(i));
-    setWindowTitle(QStringLiteral("Poids des éléments: (Mise à jour le ") + poids.miseAJour
-                   + u')');
+    setWindowTitle(QStringLiteral("Poids des éléments: (Mise à jour le ") + poids.miseAJour + u')');
 }
 
 void Form2::EnregistrerPoids()
@@ -87,9 +86,8 @@ void Form2::EnregistrerPoids()
         valeurs.append(champ->text());
     const ResultatEcriture resultat = CatalogueElements::enregistrer(m_fichiers, valeurs);
     if (!resultat) {
-        signalerEchecEnregistrement(
-            this, QStringLiteral("Les poids des éléments n'ont pas été enregistrés."),
-            resultat.raison);
+        signalerEchecEnregistrement(this, QStringLiteral("Les poids des éléments n'ont pas été enregistrés."),
+                                    resultat.raison);
         return;
     }
     accept();

@@ -3,8 +3,8 @@
 
 #include "dialogs/form6.h"
 
-#include "commun/construction.h"
 #include "commun/apparence.h"
+#include "commun/construction.h"
 #include "commun/version.h"
 
 #include <QGroupBox>
@@ -23,22 +23,21 @@ Form6::Form6(QWidget *parent) : QDialog(parent)
     // The white copy first, so the title covers it and leaves a light edge
     // below and right of each letter.
     const QFont titre = policeSansSerif(24, true);
-    QLabel *relief = creerLabel(cadre, QStringLiteral("Label1"), QStringLiteral("Ambrelot"),
-                                twips(735, 255, 3255, 735), titre);
+    QLabel *relief
+        = creerLabel(cadre, QStringLiteral("Label1"), QStringLiteral("Ambrelot"), twips(735, 255, 3255, 735), titre);
     QPalette blanc = relief->palette();
     blanc.setColor(QPalette::WindowText, Couleurs::Blanc);
     relief->setPalette(blanc);
     // Clicks pass through to the frame beneath, which closes the box like
     // every other surface.
     relief->setAttribute(Qt::WA_TransparentForMouseEvents);
-    creerLabel(cadre, QStringLiteral("Label2"), QStringLiteral("Ambrelot"),
-               twips(705, 225, 3255, 735), titre);
+    creerLabel(cadre, QStringLiteral("Label2"), QStringLiteral("Ambrelot"), twips(705, 225, 3255, 735), titre);
 
     m_version = creerLabel(cadre, QStringLiteral("Label3"), QStringLiteral("Version ") + texteVersion(),
                            twips(720, 960, 3060, 465), policeSansSerif(12, true));
     m_version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_notice = creerLabel(cadre, QStringLiteral("Label4"), {}, twips(120, 1560, 3015, 255),
-                          policeSansSerif(8.25, true));
+    m_notice
+        = creerLabel(cadre, QStringLiteral("Label4"), {}, twips(120, 1560, 3015, 255), policeSansSerif(8.25, true));
 }
 
 void Form6::showEvent(QShowEvent *evenement)

@@ -98,7 +98,4 @@ void Form7::construireAvertissements(const QStringList &avertissements)
     }
 }
 
-ServiceExpedition Form7::serviceChoisi() const
-{
-    return ServiceExpedition(m_tableau->currentRow());
-}
+ServiceExpedition Form7::serviceChoisi() const { return ServiceExpedition(m_tableau->currentRow()); }

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-
 using namespace DessinFormTarif;
 
 FormTarif::FormTarif(ServiceExpedition service, const FichiersIni &fichiers, QWidget *parent)
@@ -20,22 +19,19 @@ FormTarif::FormTarif(ServiceExpedition service, const FichiersIni &fichiers, QWi
 {
     const Modele &m = modele(service);
     const GrilleTarif &grille = Tarifs::grille(service);
-    preparerFenetre(this, QString::fromLatin1(m.nom), m.largeur, m.hauteur,
-                    m.dansLaBarreDesTaches);
+    preparerFenetre(this, QString::fromLatin1(m.nom), m.largeur, m.hauteur, m.dansLaBarreDesTaches);
     m_prefixeLegende = QString::fromUtf16(m.prefixeLegende);
 
-    QGroupBox *cadre = creerCadre(this, QStringLiteral("Frame1"),
-                                  QString::fromUtf16(m.legendeCadre), m.cadre);
+    QGroupBox *cadre = creerCadre(this, QStringLiteral("Frame1"), QString::fromUtf16(m.legendeCadre), m.cadre);
     const QFont police = policeSansSerif(8.25, true);
 
     m_prix.resize(grille.Tranches.size());
     for (const Champ &c : m.champs) {
-        QLabel *label = creerLabel(cadre, QString::fromLatin1(c.nomLabel),
-                                   QString::fromUtf16(c.legende), c.geometrieLabel, police);
-        auto *champ = creerChamp(cadre, QString::fromLatin1(c.nom),
-                                 c.tranche > 0 ? ChampSaisie::Admis::Prix : ChampSaisie::Admis::Tout,
-                                 c.tranche > 0 ? LimiteFrappeReglages : 0, c.geometrie, police, m.alignement,
-                                 label->text());
+        QLabel *label = creerLabel(cadre, QString::fromLatin1(c.nomLabel), QString::fromUtf16(c.legende),
+                                   c.geometrieLabel, police);
+        auto *champ = creerChamp(
+            cadre, QString::fromLatin1(c.nom), c.tranche > 0 ? ChampSaisie::Admis::Prix : ChampSaisie::Admis::Tout,
+            c.tranche > 0 ? LimiteFrappeReglages : 0, c.geometrie, police, m.alignement, label->text());
         // Prices and the reserve value get their text from charger(), below.
         if (c.tranche > 0) {
             m_prix[c.tranche - 1] = champ;
@@ -55,8 +51,8 @@ FormTarif::FormTarif(ServiceExpedition service, const FichiersIni &fichiers, QWi
     QWidget *parentBoutons = m.boutonsSurLaFenetre ? static_cast<QWidget *>(this) : cadre;
     QList<QPushButton *> boutons;
     for (const Bouton &b : m.boutons)
-        boutons.append(creerBouton(parentBoutons, QString::fromLatin1(b.nom),
-                                   QString::fromUtf16(b.legende), b.geometrie));
+        boutons.append(
+            creerBouton(parentBoutons, QString::fromLatin1(b.nom), QString::fromUtf16(b.legende), b.geometrie));
     connect(boutons.at(0), &QPushButton::clicked, this, &FormTarif::EnregistrerTarif);
     connect(boutons.at(1), &QPushButton::clicked, this, &QDialog::reject);
     connect(boutons.at(2), &QPushButton::clicked, this, &FormTarif::restaurerDefauts);
@@ -76,15 +72,9 @@ QString FormTarif::prix(int tranche) const
     return m_prix.at(tranche - 1)->text();
 }
 
-QString FormTarif::valeurReserve() const
-{
-    return m_reserve ? m_reserve->text() : QString();
-}
+QString FormTarif::valeurReserve() const { return m_reserve ? m_reserve->text() : QString(); }
 
-QString FormTarif::symbole() const
-{
-    return m_symbole->text();
-}
+QString FormTarif::symbole() const { return m_symbole->text(); }
 
 void FormTarif::showEvent(QShowEvent *evenement)
 {
@@ -114,8 +104,7 @@ void FormTarif::EnregistrerTarif()
     grille.Symbole = m_symbole->text();
     const ResultatEcriture resultat = Tarifs::enregistrer(grille, m_fichiers);
     if (!resultat) {
-        signalerEchecEnregistrement(this, QString::fromUtf16(modele(m_service).quoi),
-                                    resultat.raison);
+        signalerEchecEnregistrement(this, QString::fromUtf16(modele(m_service).quoi), resultat.raison);
         return;
     }
     accept();

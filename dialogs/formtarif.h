@@ -42,7 +42,7 @@ private:
     ServiceExpedition m_service;
     FichiersIni m_fichiers;
     QString m_prefixeLegende;
-    QList<ChampSaisie *> m_prix;  // in bracket order
+    QList<ChampSaisie *> m_prix; // in bracket order
     ChampSaisie *m_symbole = nullptr;
     ChampSaisie *m_reserve = nullptr;
 };

@@ -18,7 +18,7 @@ class QWidget;
 class AideSurvol : public QObject
 {
 public:
-    explicit AideSurvol(QObject *parent) : QObject(parent) {}
+    explicit AideSurvol(QObject *parent) : QObject(parent) { }
 
     void setLigne(QLabel *ligne) { m_ligne = ligne; }
     void ajouter(QWidget *controle, std::function<QString()> texte = {});

@@ -3,9 +3,9 @@
 
 #include "main_window/demarrage.h"
 
+#include "commun/traductions.h"
 #include "main_window/form1.h"
 #include "main_window/instanceunique.h"
-#include "commun/traductions.h"
 #include "settings/fichiersini.h"
 
 #include <QApplication>

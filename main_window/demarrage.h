@@ -14,5 +14,4 @@ class QWidget;
 // `fichiers`, then run the event loop. `fenetreMontree`, when given, runs
 // after the main window is shown and its first activation is done, just
 // before the loop (the start-up benchmark quits from there).
-int demarrer(QApplication &app, const FichiersIni &fichiers,
-             const std::function<void(QWidget &)> &fenetreMontree = {});
+int demarrer(QApplication &app, const FichiersIni &fichiers, const std::function<void(QWidget &)> &fenetreMontree = {});

@@ -58,9 +58,9 @@ const std::array<OptionDessin, 3> &options()
 namespace {
 
 constexpr const char16_t *Grammes = u" Grammes";
-constexpr const char16_t *Matelassee =
-    u"Enveloppe en craft blanc ou brun qualité 90g/M². Protection à matelas film polyéthylène à bulles d'air. "
-    u"Poids ";
+constexpr const char16_t *Matelassee
+    = u"Enveloppe en craft blanc ou brun qualité 90g/M². Protection à matelas film polyéthylène à bulles d'air. "
+      u"Poids ";
 constexpr const char16_t *Photo = u"Photo  24-36 agrandie sur papier. Poids ";
 
 } // namespace
@@ -68,10 +68,10 @@ constexpr const char16_t *Photo = u"Photo  24-36 agrandie sur papier. Poids ";
 const std::array<LigneDessin, CatalogueElements::NombreEntrees> &lignes()
 {
     static const std::array<LigneDessin, CatalogueElements::NombreEntrees> table{{
-        {Frame1, u"Label6", u"114 x 162", 975,
-         u"Enveloppe Blanche courante de type autocollante (Format C6). Poids ", Grammes},
-        {Frame1, u"Label7", u"110 x 220", 975,
-         u"Enveloppe Blanche courante de type autocollante (Format DL). Poids ", Grammes},
+        {Frame1, u"Label6", u"114 x 162", 975, u"Enveloppe Blanche courante de type autocollante (Format C6). Poids ",
+         Grammes},
+        {Frame1, u"Label7", u"110 x 220", 975, u"Enveloppe Blanche courante de type autocollante (Format DL). Poids ",
+         Grammes},
         {Frame1, u"Label8", u"162 x 229", 975, u"Enveloppe Blanche ou brune (Format C5). Poids ", Grammes},
         {Frame1, u"Label9", u"229 x 324", 975,
          u"Enveloppe Blanche ou brune pour feuille au format A4 (Foramt C4). Poids ", Grammes},
@@ -96,13 +96,12 @@ const std::array<LigneDessin, CatalogueElements::NombreEntrees> &lignes()
          u"Feuille double de remboursement Sécurité Sociale n° 60-3777. Poids ", u" Grammes (sans vignettes)"},
         {Frame3, u"Label21", u"Déclaration d'Impôts", 1815,
          u"Feuille double de déclaration simplifiée d'Impôt sur le revenu. Poids ", Grammes},
-        {Frame4, u"Label23", u"Disquette 3p 1/2", 1695,
-         u"Disquette Informatique au format 3 Pouces 1/2. Poids moyen ", Grammes},
-        {Frame4, u"Label24", u"Disquette 5p 1/4", 1815,
-         u"Disquette Informatique au format 5 Pouces 1/4 protégé par une enveloppe en papier. Poids moyen ",
+        {Frame4, u"Label23", u"Disquette 3p 1/2", 1695, u"Disquette Informatique au format 3 Pouces 1/2. Poids moyen ",
          Grammes},
-        {Frame4, u"Label25", u"CD ROM seul", 1695,
-         u"CD ROM ou CD AUDIO diamètre 12 cms sans protection. Poids ", Grammes},
+        {Frame4, u"Label24", u"Disquette 5p 1/4", 1815,
+         u"Disquette Informatique au format 5 Pouces 1/4 protégé par une enveloppe en papier. Poids moyen ", Grammes},
+        {Frame4, u"Label25", u"CD ROM seul", 1695, u"CD ROM ou CD AUDIO diamètre 12 cms sans protection. Poids ",
+         Grammes},
         {Frame4, u"Label26", u"CD ROM Etuit Carton", 1815,
          u"CD ROM ou CD AUDIO diamètre 12 cms en étuit Carton style CD ROM de magazine. Poids ", Grammes},
         {Frame4, u"Label22", u"CD ROM Boite Plast.", 1815,

@@ -80,7 +80,7 @@ struct LigneDessin
     Cadre cadre;
     const char16_t *label;
     const char16_t *legende;
-    int largeur;   // twips
+    int largeur; // twips
     const char16_t *prefixeAide;
     const char16_t *suffixeAide;
 };

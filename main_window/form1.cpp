@@ -3,12 +3,12 @@
 
 #include "main_window/form1.h"
 
+#include "calculs/comparaison.h"
 #include "commun/apparence.h"
 #include "commun/champsaisie.h"
 #include "commun/construction.h"
 #include "commun/legendecliquable.h"
 #include "dialogs/dialogues.h"
-#include "calculs/comparaison.h"
 #include "dialogs/form7.h"
 #include "main_window/aidesurvol.h"
 #include "main_window/horloge.h"
@@ -32,17 +32,11 @@ using namespace DessinForm1;
 
 namespace {
 
-QString texte(const char16_t *t)
-{
-    return QString::fromUtf16(t);
-}
+QString texte(const char16_t *t) { return QString::fromUtf16(t); }
 
 // The general help text, for the window background, the result frame and
 // most count boxes.
-QString Phrase()
-{
-    return QStringLiteral("Inscrivez le nombre d'éléments qui compose votre expédition");
-}
+QString Phrase() { return QStringLiteral("Inscrivez le nombre d'éléments qui compose votre expédition"); }
 
 // The design's label colours: on the desktop's button face, in its button
 // text unless told otherwise; transparent labels show what lies behind.
@@ -67,9 +61,9 @@ QLabel *creerLabelDessine(QWidget *parent, const LabelDessin &d)
 } // namespace
 
 Form1::Form1(const FichiersIni &fichiers, QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                              | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                              | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_dialogues(std::make_unique<Dialogues>(fichiers, this)),
       m_aides(new AideSurvol(this))
 {
@@ -87,8 +81,8 @@ Form1::Form1(const FichiersIni &fichiers, QWidget *parent)
     std::array<QGroupBox *, NombreCadres> groupes{};
     for (int i = 0; i < NombreCadres; ++i) {
         const CadreDessin &c = cadres().at(std::size_t(i));
-        groupes.at(std::size_t(i)) = creerCadre(fond, texte(c.nom), texte(c.titre), c.geometrie, c.couleurTitre,
-                                                   Style::Immediat);
+        groupes.at(std::size_t(i))
+            = creerCadre(fond, texte(c.nom), texte(c.titre), c.geometrie, c.couleurTitre, Style::Immediat);
         m_aides->ajouter(groupes.at(std::size_t(i)), i == Frame8 ? Phrase : std::function<QString()>());
     }
     construireLignes(groupes);
@@ -137,8 +131,7 @@ void Form1::construireLignes(const std::array<QGroupBox *, NombreCadres> &groupe
         ChampSaisie *b = creerChamp(g, QStringLiteral("Text%1").arg(ligne),
                                     grammes ? ChampSaisie::Admis::ChiffresEtVirgule : ChampSaisie::Admis::Chiffres,
                                     grammes ? 6 : 3, twips(c.gaucheCases, haut, LargeurCases, HauteurCases), police,
-                                    Qt::AlignCenter,
-                                    texte(d.legende));
+                                    Qt::AlignCenter, texte(d.legende));
         m_cases.at(std::size_t(ligne - 1)) = b;
         connect(b, &QLineEdit::textChanged, this, [this, ligne] { changementCompte(ligne); });
 
@@ -148,14 +141,15 @@ void Form1::construireLignes(const std::array<QGroupBox *, NombreCadres> &groupe
                 return QStringLiteral("Inscrivez en grammes le poids que vous désirez ajouter. (Actuellement ")
                     + grammes + QStringLiteral(" Grammes)");
             });
-            m_aides->ajouter(b, [] { return QStringLiteral("Inscrivez en grammes le poids que vous désirez ajouter"); });
+            m_aides->ajouter(b,
+                             [] { return QStringLiteral("Inscrivez en grammes le poids que vous désirez ajouter"); });
             continue;
         }
-        m_aides->ajouter(l, [this, ligne, d] {
-            return texte(d.prefixeAide) + m_dialogues->poids(ligne) + texte(d.suffixeAide);
-        });
+        m_aides->ajouter(
+            l, [this, ligne, d] { return texte(d.prefixeAide) + m_dialogues->poids(ligne) + texte(d.suffixeAide); });
         if (ligne == 1)
-            m_aides->ajouter(b, [] { return QStringLiteral("Entré ici le nombre d'envellopes composant votre envoi"); });
+            m_aides->ajouter(b,
+                             [] { return QStringLiteral("Entré ici le nombre d'envellopes composant votre envoi"); });
         else
             m_aides->ajouter(b, Phrase);
     }
@@ -175,8 +169,8 @@ void Form1::construireResultat(QGroupBox *cadre)
         return QStringLiteral("Poids Actuel de votre envoi ") + u'(' + m_total->text() + QStringLiteral(" Grammes)");
     };
     const auto aidePrix = [this] {
-        return QStringLiteral("Ici est affiché le montant qui compose votre expédition (Atuellement ")
-            + m_prix->text() + u')';
+        return QStringLiteral("Ici est affiché le montant qui compose votre expédition (Atuellement ") + m_prix->text()
+            + u')';
     };
     m_aides->ajouter(m_total, aidePoids);
     m_aides->ajouter(unite, aidePoids);
@@ -316,8 +310,8 @@ void Form1::clicOption(ServiceExpedition service, bool bipAuDela)
 {
     if (!option(service)->isChecked())
         return;
-    const Affranchissement a =
-        affranchissement(m_totalGrammes, m_grilles.at(std::size_t(service)), m_dialogues->symbole());
+    const Affranchissement a
+        = affranchissement(m_totalGrammes, m_grilles.at(std::size_t(service)), m_dialogues->symbole());
     m_prix->setText(a.texte);
     m_prixAuDela = a.bip;
     if (a.bip && bipAuDela)
@@ -340,10 +334,7 @@ void Form1::clicLegende(int ligne, Qt::MouseButton bouton)
         b->definirTexte(QString());
 }
 
-void Form1::ecrireLegendeFenetre()
-{
-    setWindowTitle(legendeHorloge(QDateTime::currentDateTime()));
-}
+void Form1::ecrireLegendeFenetre() { setWindowTitle(legendeHorloge(QDateTime::currentDateTime())); }
 
 void Form1::activation()
 {

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "dialogs/dialogues.h"
 #include "calculs/pesee.h"
+#include "dialogs/dialogues.h"
 #include "main_window/dessinform1.h"
 #include "settings/catalogueelements.h"
 #include "settings/tarifs.h"

@@ -11,6 +11,7 @@
 QString legendeHorloge(const QDateTime &instant)
 {
     const QLocale francais(QLocale::French, QLocale::France);
-    return QStringLiteral("Ambrelot V.") + texteVersion() + QStringLiteral("         ") + francais.toString(instant.date(), QLocale::LongFormat) + u' '
+    return QStringLiteral("Ambrelot V.") + texteVersion() + QStringLiteral("         ")
+        + francais.toString(instant.date(), QLocale::LongFormat) + u' '
         + francais.toString(instant.time(), QStringLiteral("HH:mm:ss"));
 }

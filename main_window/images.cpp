@@ -5,9 +5,7 @@
 
 #include <QPainter>
 
-Timbre::Timbre(QWidget *parent) : QWidget(parent), m_rendu(QStringLiteral(":/images/timbre.svg"))
-{
-}
+Timbre::Timbre(QWidget *parent) : QWidget(parent), m_rendu(QStringLiteral(":/images/timbre.svg")) { }
 
 void Timbre::paintEvent(QPaintEvent *)
 {

@@ -22,22 +22,18 @@ QString chemin(const QString &repertoire, const char *extension)
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty())
         return {};
-    const QByteArray empreinte =
-        QCryptographicHash::hash(QDir(repertoire).canonicalPath().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    const QByteArray empreinte
+        = QCryptographicHash::hash(QDir(repertoire).canonicalPath().toUtf8(), QCryptographicHash::Sha1)
+              .toHex()
+              .left(16);
     return runtime + QStringLiteral("/ambrelot-") + QString::fromLatin1(empreinte) + QLatin1String(extension);
 }
 
 } // namespace
 
-QString InstanceUnique::cheminDuVerrou(const QString &repertoire)
-{
-    return chemin(repertoire, ".lock");
-}
+QString InstanceUnique::cheminDuVerrou(const QString &repertoire) { return chemin(repertoire, ".lock"); }
 
-QString InstanceUnique::cheminDeLaPrise(const QString &repertoire)
-{
-    return chemin(repertoire, ".socket");
-}
+QString InstanceUnique::cheminDeLaPrise(const QString &repertoire) { return chemin(repertoire, ".socket"); }
 
 InstanceUnique::InstanceUnique()
 {

@@ -28,7 +28,8 @@ Ouverture ouvrir(const QString &chemin, QFile &fichier)
     const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errno == ENOENT ? Ouverture::Absent : Ouverture::Erreur;
-    struct stat etat{};
+    struct stat etat
+    { };
     if (fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
         const bool dossier = S_ISDIR(etat.st_mode);
         ::close(fd);
@@ -41,13 +42,13 @@ Ouverture ouvrir(const QString &chemin, QFile &fichier)
     return Ouverture::Ouvert;
 }
 
-
 // Why a folder of the account's may not hold its settings, or the empty text
 // when it may: it must belong to the account, and no other account may write
 // in it. Links are followed: only where they lead matters.
 QString raisonDossier(const QString &dossier, bool contenant)
 {
-    struct stat etat{};
+    struct stat etat
+    { };
     if (::stat(QFile::encodeName(dossier).constData(), &etat) != 0)
         return {};
     const QString lequel = contenant
@@ -86,14 +87,12 @@ QString raisonSysteme(int erreur, const QString &repli)
     }
 }
 
-
 ResultatEcriture echecDansDossier(const QString &chemin, const QString &raison, int erreur)
 {
     const QFileInfo info(chemin);
-    return ResultatEcriture::echec(
-        QStringLiteral("Impossible d'enregistrer « %1 » dans le dossier « %2 » : %3.")
-            .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), raison),
-        erreur);
+    return ResultatEcriture::echec(QStringLiteral("Impossible d'enregistrer « %1 » dans le dossier « %2 » : %3.")
+                                       .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), raison),
+                                   erreur);
 }
 
 // Creates a folder and its missing parents, private to the user as the XDG
@@ -115,7 +114,8 @@ int creerDossier(const QString &dossier)
             return 0;
         erreur = errno;
     }
-    struct stat etat{};
+    struct stat etat
+    { };
     if (erreur == EEXIST && ::stat(nom.constData(), &etat) == 0)
         return S_ISDIR(etat.st_mode) ? 0 : ENOTDIR;
     return erreur;
@@ -130,7 +130,8 @@ QString raisonDossierDuCompte(const QString &dossier)
 
 bool estUnLien(const QString &chemin)
 {
-    struct stat etat{};
+    struct stat etat
+    { };
     return ::lstat(QFile::encodeName(chemin).constData(), &etat) == 0 && S_ISLNK(etat.st_mode);
 }
 
@@ -145,9 +146,7 @@ QString lire(const QString &chemin, QStringView section, QStringView cle)
 ResultatEcriture enregistrer(const QString &chemin, const QList<EcritureIni> &ecritures, const QString &lu)
 {
     const QString source = lu.isEmpty() ? chemin : lu;
-    const auto echec = [&](const QString &raison, int erreur = 0) {
-        return echecDansDossier(chemin, raison, erreur);
-    };
+    const auto echec = [&](const QString &raison, int erreur = 0) { return echecDansDossier(chemin, raison, erreur); };
     // A save writes only the file it means: never the target of a link,
     // which might be any file of the account's.
     if (estUnLien(chemin))
@@ -189,7 +188,8 @@ ResultatEcriture enregistrer(const QString &chemin, const QList<EcritureIni> &ec
     // the temporary file's size on disk is checked before it replaces the old.
     const bool ecrit = nouveau.write(contenu) == contenu.size() && nouveau.flush();
     const int erreur = errno;
-    struct stat etat{};
+    struct stat etat
+    { };
     if (!ecrit || fstat(nouveau.handle(), &etat) != 0 || etat.st_size != contenu.size()) {
         nouveau.cancelWriting();
         return echec(raisonSysteme(erreur, QStringLiteral("l'écriture a échoué")), erreur);

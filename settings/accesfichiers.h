@@ -22,8 +22,7 @@ QString lire(const QString &chemin, QStringView section, QStringView cle);
 // them reach the disk or the file stays byte for byte as it was. Something
 // other than a regular file in the file's place, a symbolic link included,
 // is left alone: the save fails. `source` is only read.
-ResultatEcriture enregistrer(const QString &chemin, const QList<EcritureIni> &ecritures,
-                             const QString &source = {});
+ResultatEcriture enregistrer(const QString &chemin, const QList<EcritureIni> &ecritures, const QString &source = {});
 
 // A failed save of `chemin`, naming the file, its folder and the reason.
 ResultatEcriture echecDansDossier(const QString &chemin, const QString &raison, int erreur = 0);

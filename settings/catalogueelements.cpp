@@ -7,11 +7,16 @@ namespace CatalogueElements {
 
 namespace {
 
-Entree e(int numero, int groupe, const char16_t *legende, const char16_t *section,
-         const char16_t *cle, const char16_t *defaut, Forme forme = Forme::Double)
+Entree e(int numero, int groupe, const char16_t *legende, const char16_t *section, const char16_t *cle,
+         const char16_t *defaut, Forme forme = Forme::Double)
 {
-    return {numero, groupe, QString::fromUtf16(legende), QString::fromUtf16(section),
-            QString::fromUtf16(cle), QString::fromUtf16(defaut), forme};
+    return {numero,
+            groupe,
+            QString::fromUtf16(legende),
+            QString::fromUtf16(section),
+            QString::fromUtf16(cle),
+            QString::fromUtf16(defaut),
+            forme};
 }
 
 constexpr Forme Decimal = Forme::Decimal;
@@ -61,10 +66,9 @@ const Entree &entree(int numero)
 
 const std::array<QString, NombreGroupes> &groupes()
 {
-    static const std::array<QString, NombreGroupes> captions = {
-        QStringLiteral("Enveloppes Simples"), QStringLiteral("Enveloppes Matelassées"),
-        QStringLiteral("Feuilles"), QStringLiteral("Supports Informatiques"),
-        QStringLiteral("Photos")};
+    static const std::array<QString, NombreGroupes> captions
+        = {QStringLiteral("Enveloppes Simples"), QStringLiteral("Enveloppes Matelassées"), QStringLiteral("Feuilles"),
+           QStringLiteral("Supports Informatiques"), QStringLiteral("Photos")};
     return captions;
 }
 
@@ -85,8 +89,7 @@ QStringList defauts()
     return textes;
 }
 
-ResultatEcriture enregistrer(const FichiersIni &fichiers, const QStringList &valeurs,
-                             const QString &miseAJour)
+ResultatEcriture enregistrer(const FichiersIni &fichiers, const QStringList &valeurs, const QString &miseAJour)
 {
     Q_ASSERT(valeurs.size() == NombreEntrees);
     QList<EcritureIni> ecritures;

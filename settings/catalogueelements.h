@@ -28,12 +28,12 @@ enum class Forme { Double, Decimal, Grammes };
 
 struct Entree
 {
-    int numero;         // 1 to NombreEntrees: Text<numero> in the dialog and the main window
-    int groupe;         // an index into groupes(); -1 for the extra grams, in no group
-    QString legende;    // caption beside the entry in the weights dialog
+    int numero; // 1 to NombreEntrees: Text<numero> in the dialog and the main window
+    int groupe; // an index into groupes(); -1 for the extra grams, in no group
+    QString legende; // caption beside the entry in the weights dialog
     QString section;
     QString cle;
-    QString defaut;     // the extra grams' fixed text
+    QString defaut; // the extra grams' fixed text
     Forme forme;
 
     // Saved in the file and edited in the dialog.
@@ -51,7 +51,7 @@ const std::array<QString, NombreGroupes> &groupes();
 // the stamp.
 struct Poids
 {
-    QStringList valeurs;   // entry n at index n - 1
+    QStringList valeurs; // entry n at index n - 1
     QString miseAJour;
 };
 

@@ -30,11 +30,9 @@ QString nomDeFichier(FichierReglages fichier)
 
 } // namespace
 
-FichiersIni::FichiersIni(const QString &repertoire, const QString &repertoireUtilisateur,
-                         DossierProgramme programme)
+FichiersIni::FichiersIni(const QString &repertoire, const QString &repertoireUtilisateur, DossierProgramme programme)
     : m_repertoire(repertoire), m_repertoireUtilisateur(repertoireUtilisateur), m_programme(programme)
-{
-}
+{ }
 
 FichiersIni FichiersIni::duProgramme()
 {
@@ -116,7 +114,8 @@ ResultatEcriture FichiersIni::creerCopie(FichierReglages fichier, const QString 
                 .arg(QFileInfo(chemin(fichier)).fileName()));
     const int erreur = creerDossier(m_repertoireUtilisateur);
     if (erreur != 0)
-        return echecDansDossier(copie, raisonSysteme(erreur, QStringLiteral("le dossier ne peut pas être créé")), erreur);
+        return echecDansDossier(copie, raisonSysteme(erreur, QStringLiteral("le dossier ne peut pas être créé")),
+                                erreur);
     if (const QString raison = raisonDossierDuCompte(m_repertoireUtilisateur); !raison.isEmpty())
         return echecDansDossier(copie, raison);
     return AccesFichiers::enregistrer(copie, ecritures, source);

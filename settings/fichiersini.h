@@ -50,11 +50,14 @@ public:
     ResultatEcriture ecrire(FichierReglages fichier, const QList<EcritureIni> &ecritures) const;
 
     QString LireTarifNormal(QStringView section, QStringView cle) const
-    { return lire(FichierReglages::TarifNormal, section, cle); }
+    {
+        return lire(FichierReglages::TarifNormal, section, cle);
+    }
 
-    ResultatEcriture EcrireTarifCEE(const QString &section, const QString &cle,
-                                    const QString &valeur) const
-    { return ecrire(FichierReglages::TarifCEE, section, cle, valeur); }
+    ResultatEcriture EcrireTarifCEE(const QString &section, const QString &cle, const QString &valeur) const
+    {
+        return ecrire(FichierReglages::TarifCEE, section, cle, valeur);
+    }
 
 private:
     // The file that a read uses now.

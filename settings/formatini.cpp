@@ -43,10 +43,7 @@ QString decoder(QByteArrayView octets)
     return texte;
 }
 
-bool estBlanc(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool estBlanc(char c) { return c == ' ' || c == '\t'; }
 
 QByteArrayView sansBlancs(QByteArrayView v)
 {
@@ -114,10 +111,8 @@ private:
     qsizetype prochain(qsizetype &position, char c) const
     {
         if (position < m_debut) {
-            const void *trouve = std::memchr(m_contenu.data() + m_debut, c,
-                                             std::size_t(m_contenu.size() - m_debut));
-            position = trouve ? static_cast<const char *>(trouve) - m_contenu.data()
-                              : m_contenu.size();
+            const void *trouve = std::memchr(m_contenu.data() + m_debut, c, std::size_t(m_contenu.size() - m_debut));
+            position = trouve ? static_cast<const char *>(trouve) - m_contenu.data() : m_contenu.size();
         }
         return position;
     }
@@ -141,8 +136,7 @@ std::optional<QByteArrayView> nomDeSection(QByteArrayView texte)
 // ("É" matches "é"); one byte per character makes a length check cheap.
 bool memeNom(QByteArrayView lu, QStringView demande)
 {
-    return lu.size() == demande.size()
-        && QString::compare(decoder(lu), demande, Qt::CaseInsensitive) == 0;
+    return lu.size() == demande.size() && QString::compare(decoder(lu), demande, Qt::CaseInsensitive) == 0;
 }
 
 bool estEntreGuillemets(QStringView v)
@@ -154,11 +148,10 @@ bool estEntreGuillemets(QStringView v)
 struct Position
 {
     bool sectionTrouvee = false;
-    qsizetype finSection = -1;    // end of the section's last non-blank line
-    bool finAvecRetour = true;    // whether that line has a line end
+    qsizetype finSection = -1; // end of the section's last non-blank line
+    bool finAvecRetour = true; // whether that line has a line end
     std::optional<Ligne> cle;
 };
-
 
 Position chercher(QByteArrayView contenu, QStringView section, QStringView cle)
 {
@@ -184,8 +177,7 @@ Position chercher(QByteArrayView contenu, QStringView section, QStringView cle)
             p.finAvecRetour = l.aUneFin();
         }
         const qsizetype egal = texte.indexOf('=');
-        if (egal >= 0 && !sansBlancs(texte).startsWith(';')
-            && memeNom(sansBlancs(texte.first(egal)), cle)) {
+        if (egal >= 0 && !sansBlancs(texte).startsWith(';') && memeNom(sansBlancs(texte.first(egal)), cle)) {
             p.cle = l;
             return p;
         }
@@ -227,15 +219,12 @@ std::optional<QByteArray> encoder(const QString &texte, QString *raison)
 // value back.
 std::optional<QByteArray> ligneCle(const EcritureIni &e, QString *raison)
 {
-    const auto contientFinDeLigne = [](const QString &t) {
-        return t.contains(u'\r') || t.contains(u'\n');
-    };
+    const auto contientFinDeLigne = [](const QString &t) { return t.contains(u'\r') || t.contains(u'\n'); };
     const QStringView cle = sansBlancs(QStringView(e.cle));
     const QStringView section = sansBlancs(QStringView(e.section));
     if (section.isEmpty()) {
         *raison = QStringLiteral("le nom de section est vide");
-    } else if (contientFinDeLigne(e.section) || contientFinDeLigne(e.cle)
-               || contientFinDeLigne(e.valeur)) {
+    } else if (contientFinDeLigne(e.section) || contientFinDeLigne(e.cle) || contientFinDeLigne(e.valeur)) {
         *raison = QStringLiteral("un retour à la ligne ne peut pas être enregistré");
     } else if (cle.isEmpty()) {
         *raison = QStringLiteral("le nom de clé est vide");
@@ -291,13 +280,11 @@ ResultatEcriture ecrire(QByteArray &contenu, const QList<EcritureIni> &ecritures
         if (!section)
             return ResultatEcriture::echec(raison);
 
-        const Position p = chercher(resultat, sansBlancs(QStringView(e.section)),
-                                    sansBlancs(QStringView(e.cle)));
+        const Position p = chercher(resultat, sansBlancs(QStringView(e.section)), sansBlancs(QStringView(e.cle)));
         if (p.cle) {
             resultat.replace(p.cle->debut, p.cle->finTexte - p.cle->debut, *ligne);
         } else if (p.sectionTrouvee) {
-            resultat.insert(p.finSection,
-                            p.finAvecRetour ? *ligne + "\r\n" : "\r\n" + *ligne + "\r\n");
+            resultat.insert(p.finSection, p.finAvecRetour ? *ligne + "\r\n" : "\r\n" + *ligne + "\r\n");
         } else {
             if (!resultat.isEmpty() && !resultat.endsWith('\n') && !resultat.endsWith('\r'))
                 resultat += "\r\n";
@@ -307,6 +294,5 @@ ResultatEcriture ecrire(QByteArray &contenu, const QList<EcritureIni> &ecritures
     contenu = resultat;
     return {};
 }
-
 
 } // namespace FormatIni

@@ -16,8 +16,7 @@ struct ResultatEcriture
     // The system's error number when the system refused the write, else 0.
     int erreur = 0;
 
-    static ResultatEcriture echec(const QString &raison, int erreur = 0)
-    { return {false, raison, erreur}; }
+    static ResultatEcriture echec(const QString &raison, int erreur = 0) { return {false, raison, erreur}; }
     explicit operator bool() const { return ok; }
 };
 

@@ -10,10 +10,7 @@ namespace MiseAJour {
 namespace {
 
 // The program speaks French whatever the desktop's locale.
-QLocale francais()
-{
-    return QLocale(QLocale::French, QLocale::France);
-}
+QLocale francais() { return QLocale(QLocale::French, QLocale::France); }
 
 const QString FormatDate = QStringLiteral("dd/MM/yyyy");
 const QString FormatHeure = QStringLiteral("HH:mm");
@@ -26,10 +23,7 @@ QString texte(const QDateTime &instant)
         + francais().toString(instant.time(), FormatHeure);
 }
 
-QString maintenant()
-{
-    return texte(QDateTime::currentDateTime());
-}
+QString maintenant() { return texte(QDateTime::currentDateTime()); }
 
 std::optional<QDate> date(const QString &tampon)
 {

@@ -11,23 +11,30 @@ namespace Tarifs {
 namespace {
 
 GrilleTarif construire(ServiceExpedition service, const char *nom, FichierReglages fichier, const char *nomFichier,
-                       const QString &section,
-                       std::initializer_list<std::pair<int, const char *>> tranches,
+                       const QString &section, std::initializer_list<std::pair<int, const char *>> tranches,
                        const QString &prefixeCle)
 {
-    GrilleTarif g{service, QString::fromLatin1(nom), fichier, QString::fromLatin1(nomFichier), section, {}, {}, {}, false, {}, {}};
+    GrilleTarif g{
+        service, QString::fromLatin1(nom), fichier, QString::fromLatin1(nomFichier), section, {}, {}, {}, false, {},
+        {}};
     for (const auto &[poidsMaxi, prix] : tranches)
-        g.Tranches.append(TrancheTarif{poidsMaxi, prefixeCle + QString::number(poidsMaxi) + QStringLiteral("Gr"),
-                           QString::fromLatin1(prix), {}});
+        g.Tranches.append(TrancheTarif{
+            poidsMaxi, prefixeCle + QString::number(poidsMaxi) + QStringLiteral("Gr"), QString::fromLatin1(prix), {}});
     return g;
 }
 
 GrilleTarif construireNormal()
 {
-    GrilleTarif g = construire(ServiceExpedition::TarifNormal, "France Rapide", FichierReglages::TarifNormal, "TarifNormal",
-                               QStringLiteral("Tarification"),
-                               {{20, "0,66"}, {50, "1,10"}, {100, "1,65"}, {250, "2,65"}, {500, "3,55"},
-                                {1000, "4,65"}, {2000, "6,00"}, {3000, "7,00"}},
+    GrilleTarif g = construire(ServiceExpedition::TarifNormal, "France Rapide", FichierReglages::TarifNormal,
+                               "TarifNormal", QStringLiteral("Tarification"),
+                               {{20, "0,66"},
+                                {50, "1,10"},
+                                {100, "1,65"},
+                                {250, "2,65"},
+                                {500, "3,55"},
+                                {1000, "4,65"},
+                                {2000, "6,00"},
+                                {3000, "7,00"}},
                                QStringLiteral("TarifN"));
     g.PorteSymbole = true;
     return g;
@@ -35,11 +42,11 @@ GrilleTarif construireNormal()
 
 GrilleTarif construireCEE()
 {
-    GrilleTarif g = construire(ServiceExpedition::TarifCEE, "Vers UE (Zone 1)", FichierReglages::TarifCEE, "TarifCEE",
-                               QStringLiteral("Tarification"),
-                               {{20, "0,83"}, {50, "1,38"}, {100, "1,85"}, {250, "4,15"},
-                                {500, "6,15"}, {1000, "8,80"}, {2000, "12,65"}},
-                               QStringLiteral("TarifCEE"));
+    GrilleTarif g = construire(
+        ServiceExpedition::TarifCEE, "Vers UE (Zone 1)", FichierReglages::TarifCEE, "TarifCEE",
+        QStringLiteral("Tarification"),
+        {{20, "0,83"}, {50, "1,38"}, {100, "1,85"}, {250, "4,15"}, {500, "6,15"}, {1000, "8,80"}, {2000, "12,65"}},
+        QStringLiteral("TarifCEE"));
     // The bracket up to 2000 g has always been stored under the 1500 key,
     // and the 2000 key holds a value no price comes from.
     g.Tranches.last().Cle = QStringLiteral("TarifCEE1500Gr");
@@ -64,9 +71,9 @@ const GrilleTarif &grille(ServiceExpedition service)
 
 const GrilleTarif &grilleDuSymbole()
 {
-    static const GrilleTarif &porteuse = grille(*std::find_if(
-        std::begin(TousLesServices), std::end(TousLesServices),
-        [](ServiceExpedition service) { return grille(service).PorteSymbole; }));
+    static const GrilleTarif &porteuse
+        = grille(*std::find_if(std::begin(TousLesServices), std::end(TousLesServices),
+                               [](ServiceExpedition service) { return grille(service).PorteSymbole; }));
     return porteuse;
 }
 
@@ -113,9 +120,6 @@ ResultatEcriture enregistrer(const GrilleTarif &g, const FichiersIni &fichiers, 
 
 namespace SymboleMonetaire {
 
-QString lire(const FichiersIni &fichiers)
-{
-    return fichiers.lire(Tarifs::grilleDuSymbole().Fichier, Section, Cle);
-}
+QString lire(const FichiersIni &fichiers) { return fichiers.lire(Tarifs::grilleDuSymbole().Fichier, Section, Cle); }
 
 } // namespace SymboleMonetaire

@@ -11,23 +11,23 @@
 
 enum class ServiceExpedition { TarifNormal, TarifEcopli, TarifCEE };
 
-inline constexpr ServiceExpedition TousLesServices[] = {
-    ServiceExpedition::TarifNormal, ServiceExpedition::TarifEcopli, ServiceExpedition::TarifCEE};
+inline constexpr ServiceExpedition TousLesServices[]
+    = {ServiceExpedition::TarifNormal, ServiceExpedition::TarifEcopli, ServiceExpedition::TarifCEE};
 
 struct TrancheTarif
 {
-    int PoidsMaxi;        // inclusive upper bound, in grams
+    int PoidsMaxi; // inclusive upper bound, in grams
     QString Cle;
     QString PrixDefaut;
-    QString Prix;         // current price text, never converted here
+    QString Prix; // current price text, never converted here
 };
 
 struct GrilleTarif
 {
     ServiceExpedition Service;
-    QString Nom;          // "France Rapide", as the comparison names it
+    QString Nom; // "France Rapide", as the comparison names it
     FichierReglages Fichier;
-    QString NomFichier;   // the file's base name, "TarifNormal" for TarifNormal.ini
+    QString NomFichier; // the file's base name, "TarifNormal" for TarifNormal.ini
     QString Section;
     QList<TrancheTarif> Tranches;
     // A value stored in the price section under no bracket, carried

@@ -48,8 +48,8 @@ inline QByteArray sansTampon(const QByteArray &octets)
     return QString::fromLatin1(octets).replace(tampon, QStringLiteral("#")).toLatin1();
 }
 
-constexpr FichierReglages TousLesFichiers[] = {FichierReglages::PoidsElements, FichierReglages::TarifNormal, FichierReglages::TarifEcopli,
-                                          FichierReglages::TarifCEE};
+constexpr FichierReglages TousLesFichiers[] = {FichierReglages::PoidsElements, FichierReglages::TarifNormal,
+                                               FichierReglages::TarifEcopli, FichierReglages::TarifCEE};
 
 // Runs `action` under a file-size limit, SIGXFSZ ignored so that exceeding
 // it fails the write instead of killing the test. Stops root too.
@@ -79,7 +79,8 @@ inline uid_t compteTeste()
 // a TMPDIR that may be root's alone.
 inline QString temporairePourLeCompte()
 {
-    return (compteTeste() != geteuid() ? QStringLiteral("/tmp") : QDir::tempPath()) + QStringLiteral("/ambrelot-XXXXXX");
+    return (compteTeste() != geteuid() ? QStringLiteral("/tmp") : QDir::tempPath())
+        + QStringLiteral("/ambrelot-XXXXXX");
 }
 
 // Runs `action`, with its checks, as compteTeste(): in a child process when
@@ -104,8 +105,8 @@ bool commeCompte(Action action)
 
 #ifdef QT_WIDGETS_LIB
 
-#include "dialogs/dialogues.h"
 #include "commun/apparence.h"
+#include "dialogs/dialogues.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -121,7 +122,10 @@ bool commeCompte(Action action)
 struct Bips
 {
     int nombre = 0;
-    Bips() { Bip::remplacer([this] { ++nombre; }); }
+    Bips()
+    {
+        Bip::remplacer([this] { ++nombre; });
+    }
     ~Bips() { Bip::remplacer({}); }
 };
 
@@ -187,15 +191,24 @@ inline QStringList apercu(const QWidget *fenetre)
         if (const QVariant texte = w->property(qobject_cast<const QGroupBox *>(w) ? "title" : "text"); texte.isValid())
             ligne += QStringLiteral(" «%1»").arg(texte.toString());
         if (const auto *l = qobject_cast<const QLabel *>(w))
-            ligne += u' ' + l->palette().color(QPalette::WindowText).name() + (l->textFormat() == Qt::PlainText ? "" : " enrichi");
+            ligne += u' ' + l->palette().color(QPalette::WindowText).name()
+                + (l->textFormat() == Qt::PlainText ? "" : " enrichi");
         if (const QVariant alignement = w->property("alignment"); alignement.isValid())
             ligne += QStringLiteral(" aligné %1").arg(alignement.toInt(), 0, 16);
         if (!w->accessibleName().isEmpty())
             ligne += QStringLiteral(" [%1]").arg(w->accessibleName());
         const QRect g = w->geometry();
-        lignes << ligne + QStringLiteral(" %1,%2 %3x%4 %5pt").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()).arg(w->font().pointSizeF())
-                + (w->font().bold() ? QStringLiteral(" gras") : QString()) + (w->isHidden() ? QStringLiteral(" caché") : QString())
-                + (w->isEnabled() ? QString() : QStringLiteral(" grisé")) + (w->styleSheet().isEmpty() ? QString() : QStringLiteral(" stylé"));
+        lignes << ligne
+                + QStringLiteral(" %1,%2 %3x%4 %5pt")
+                      .arg(g.x())
+                      .arg(g.y())
+                      .arg(g.width())
+                      .arg(g.height())
+                      .arg(w->font().pointSizeF())
+                + (w->font().bold() ? QStringLiteral(" gras") : QString())
+                + (w->isHidden() ? QStringLiteral(" caché") : QString())
+                + (w->isEnabled() ? QString() : QStringLiteral(" grisé"))
+                + (w->styleSheet().isEmpty() ? QString() : QStringLiteral(" stylé"));
     }
     return lignes;
 }

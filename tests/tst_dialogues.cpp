@@ -20,21 +20,50 @@ using Fenetre = Dialogues::Fenetre;
 // One settings dialog: its file, its price or weight fields in the order the
 // file stores them, the first one's place in the file, what a failed save
 // says, its currency field.
-struct Cas { Fenetre fenetre; QString nom; FichierReglages fichier; QStringList champs; QString section, cle, quoi, symbole = {}; };
+struct Cas
+{
+    Fenetre fenetre;
+    QString nom;
+    FichierReglages fichier;
+    QStringList champs;
+    QString section, cle, quoi, symbole = {};
+};
 Q_DECLARE_METATYPE(Cas)
 
 namespace {
 
-const QList<Cas> Tous{
-    {Fenetre::Poids, "Form2", FichierReglages::PoidsElements,
-     [] { QStringList champs; for (int n = 1; n <= 25; ++n) champs << QStringLiteral("Text%1").arg(n); return champs; }(),
-     "Env114", "Envellope114", "Les poids des éléments n'ont pas été enregistrés."},
-    {Fenetre::TarifNormal, "Form3", FichierReglages::TarifNormal, {"Text1", "Text2", "Text3", "Text9", "Text4", "Text5", "Text6", "Text7"},
-     "Tarification", "TarifN20Gr", "Les tarifs France Rapide n'ont pas été enregistrés.", "Text8"},
-    {Fenetre::TarifEcopli, "Form4", FichierReglages::TarifEcopli, {"Text1", "Text2", "Text3", "Text4"}, "TarificationEcopli",
-     "TarifE20Gr", "Les tarifs France Ecopli n'ont pas été enregistrés.", "Text5"},
-    {Fenetre::TarifCEE, "Form5", FichierReglages::TarifCEE, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"},
-     "Tarification", "TarifCEE20Gr", "Les tarifs vers l'Union européenne (zone 1) n'ont pas été enregistrés.", "Text9"}};
+const QList<Cas> Tous{{Fenetre::Poids, "Form2", FichierReglages::PoidsElements,
+                       [] {
+                           QStringList champs;
+                           for (int n = 1; n <= 25; ++n)
+                               champs << QStringLiteral("Text%1").arg(n);
+                           return champs;
+                       }(),
+                       "Env114", "Envellope114", "Les poids des éléments n'ont pas été enregistrés."},
+                      {Fenetre::TarifNormal,
+                       "Form3",
+                       FichierReglages::TarifNormal,
+                       {"Text1", "Text2", "Text3", "Text9", "Text4", "Text5", "Text6", "Text7"},
+                       "Tarification",
+                       "TarifN20Gr",
+                       "Les tarifs France Rapide n'ont pas été enregistrés.",
+                       "Text8"},
+                      {Fenetre::TarifEcopli,
+                       "Form4",
+                       FichierReglages::TarifEcopli,
+                       {"Text1", "Text2", "Text3", "Text4"},
+                       "TarificationEcopli",
+                       "TarifE20Gr",
+                       "Les tarifs France Ecopli n'ont pas été enregistrés.",
+                       "Text5"},
+                      {Fenetre::TarifCEE,
+                       "Form5",
+                       FichierReglages::TarifCEE,
+                       {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7"},
+                       "Tarification",
+                       "TarifCEE20Gr",
+                       "Les tarifs vers l'Union européenne (zone 1) n'ont pas été enregistrés.",
+                       "Text9"}};
 
 // The first field, as the main window reads it.
 QString lire(Dialogues &d, const Cas &c)
@@ -44,7 +73,9 @@ QString lire(Dialogues &d, const Cas &c)
 
 void poser(const Banc &banc, const Cas &c, const QString &valeur)
 {
-    banc.ecrire(c.fichier, "; à garder\r\n[" + c.section + "]\r\n" + c.cle + "=" + valeur + "\r\nTarifCEE2000Gr=9,99\r\n[Date]\r\nMiseAJour=x\r\n");
+    banc.ecrire(c.fichier,
+                "; à garder\r\n[" + c.section + "]\r\n" + c.cle + "=" + valeur
+                    + "\r\nTarifCEE2000Gr=9,99\r\n[Date]\r\nMiseAJour=x\r\n");
 }
 
 } // namespace
@@ -87,13 +118,18 @@ private slots:
                 cliquer(d, "Command3");
                 cliquer(d, bouton);
             });
-            QCOMPARE(sansTampon(banc.octets(c.fichier)), QString(bouton).endsWith('1') ? attendu(QFileInfo(banc.chemin(c.fichier)).fileName()).replace("MiseAJour=\r", "MiseAJour=#\r") : "");
+            QCOMPARE(
+                sansTampon(banc.octets(c.fichier)),
+                QString(bouton).endsWith('1')
+                    ? attendu(QFileInfo(banc.chemin(c.fichier)).fileName()).replace("MiseAJour=\r", "MiseAJour=#\r")
+                    : "");
         }
         bool ouvert = false;
         afficherPuis(banc.dialogues, c.fenetre, [&](QDialog *d) {
             vus = apercu(d) + vus;
             vus[0] = QString::fromLatin1(sansTampon(vus[0].toLatin1()));
-            for (QWidget *w = d->focusWidget(); w && QTest::qWaitForWindowActive(d) && !vus.contains(w->objectName()); w = d->focusWidget()) {
+            for (QWidget *w = d->focusWidget(); w && QTest::qWaitForWindowActive(d) && !vus.contains(w->objectName());
+                 w = d->focusWidget()) {
                 vus << w->objectName();
                 QTest::keyClick(w, Qt::Key_Tab);
             }
@@ -101,7 +137,8 @@ private slots:
             // the title, which shows only along its lower right edge.
             QWidget *relief = enfant<QWidget>(d, "Label1");
             if (c.champs.isEmpty())
-                QTest::mouseClick(d->windowHandle(), Qt::LeftButton, {}, relief->mapTo(d, QPoint(relief->width() - 1, relief->height() - 1)));
+                QTest::mouseClick(d->windowHandle(), Qt::LeftButton, {},
+                                  relief->mapTo(d, QPoint(relief->width() - 1, relief->height() - 1)));
             ouvert = d->isVisible();
             d->reject();
         });
@@ -156,7 +193,9 @@ private slots:
             else
                 d->close();
         });
-        const QStringList symboles = c.symbole.isEmpty() ? QStringList() : c.nom == "Form3" ? QStringList{"1", "€1"} : QStringList{"£0", "£0"};
+        const QStringList symboles = c.symbole.isEmpty() ? QStringList()
+            : c.nom == "Form3"                           ? QStringList{"1", "€1"}
+                                                         : QStringList{"£0", "£0"};
         QCOMPARE(vus, QStringList{"1"} + symboles);
         QVERIFY(!banc.dialogues.estCharge(c.fenetre) && !banc.dialogue(c.nom));
         QCOMPARE(banc.dialogues.estCharge(Fenetre::Poids), c.nom != "Form2");
@@ -173,12 +212,19 @@ private slots:
         QTest::addColumn<Cas>("c");
         QTest::addColumn<QString>("panne");
         QTest::addColumn<QString>("raison");
-        QTest::newRow("Form2, dossier à la place") << Tous[0] << "dossier" << "un dossier porte le nom du fichier";
-        QTest::newRow("Form3, fichier trop grand") << Tous[1] << "taille" << "la taille de fichier permise est dépassée";
-        QTest::newRow("Form3, symbole hors Windows-1252") << Tous[1] << "₹" << "le caractère « ₹ » ne peut pas être enregistré dans un fichier de réglages";
-        QTest::newRow("Form3, symbole de 10 000 caractères") << Tous[1] << QString(10000, u'$') << "la valeur dépasse 254 caractères";
-        QTest::newRow("Form4, dossier disparu") << Tous[2] << "disparu" << "le dossier n'existe pas";
-        QTest::newRow("Form5, fichier trop grand") << Tous[3] << "taille" << "la taille de fichier permise est dépassée";
+        QTest::newRow("Form2, dossier à la place") << Tous[0] << "dossier"
+                                                   << "un dossier porte le nom du fichier";
+        QTest::newRow("Form3, fichier trop grand") << Tous[1] << "taille"
+                                                   << "la taille de fichier permise est dépassée";
+        QTest::newRow("Form3, symbole hors Windows-1252")
+            << Tous[1] << "₹"
+            << "le caractère « ₹ » ne peut pas être enregistré dans un fichier de réglages";
+        QTest::newRow("Form3, symbole de 10 000 caractères")
+            << Tous[1] << QString(10000, u'$') << "la valeur dépasse 254 caractères";
+        QTest::newRow("Form4, dossier disparu") << Tous[2] << "disparu"
+                                                << "le dossier n'existe pas";
+        QTest::newRow("Form5, fichier trop grand") << Tous[3] << "taille"
+                                                   << "la taille de fichier permise est dépassée";
     }
     void enregistrementImpossible()
     {
@@ -199,7 +245,8 @@ private slots:
                 enfant(d, "Text8")->paste();
             dansLeProchainDialogue([&](QDialog *boite) {
                 auto *message = qobject_cast<QMessageBox *>(boite);
-                vus << message->windowTitle() + "|" + message->text() + "|" + message->informativeText() + "|" + message->buttons().first()->text();
+                vus << message->windowTitle() + "|" + message->text() + "|" + message->informativeText() + "|"
+                        + message->buttons().first()->text();
                 for (const QLabel *l : message->findChildren<QLabel *>())
                     vus << (l->textFormat() == Qt::PlainText ? "" : l->objectName());
                 message->accept();
@@ -215,14 +262,16 @@ private slots:
             cliquer(d, "Command2");
         });
         vus.removeAll(QString());
-        QCOMPARE(vus, QStringList({"Enregistrement impossible|" + c.quoi
-                                       + QStringLiteral("|Impossible d'enregistrer « %1 » dans le dossier « %2 » : %3.")
-                                             .arg(QFileInfo(banc.chemin(c.fichier)).fileName(), banc.dossier.path(), raison)
-                                       + "\n\nVos saisies restent dans la fenêtre : corrigez le problème puis enregistrez de nouveau, ou annulez.|OK",
-                                   "1", "4,25", "Annuler", "Rétablir", "Couper", "Copier", "Coller", "Supprimer", "Tout sélectionner"}));
+        QCOMPARE(vus,
+                 QStringList({"Enregistrement impossible|" + c.quoi
+                                  + QStringLiteral("|Impossible d'enregistrer « %1 » dans le dossier « %2 » : %3.")
+                                        .arg(QFileInfo(banc.chemin(c.fichier)).fileName(), banc.dossier.path(), raison)
+                                  + "\n\nVos saisies restent dans la fenêtre : corrigez le problème puis enregistrez "
+                                    "de nouveau, ou annulez.|OK",
+                              "1", "4,25", "Annuler", "Rétablir", "Couper", "Copier", "Coller", "Supprimer",
+                              "Tout sélectionner"}));
         QCOMPARE(banc.octets(c.fichier), avant);
     }
-
 };
 
 QTEST_MAIN(TestDialogues)

@@ -19,12 +19,24 @@
 
 // Bytes, a section and a key: the value read there; or the value written
 // there and the bytes after, or why the write is refused.
-struct Cas { QByteArray octets; QString section, cle, valeur; QByteArray apres = {}; QString raison = {}; };
+struct Cas
+{
+    QByteArray octets;
+    QString section, cle, valeur;
+    QByteArray apres = {};
+    QString raison = {};
+};
 // The user's copy before a save (null: none), what stands in the way (the
 // program's folder protected, the account's folder too, a copy that links
 // to another file, a folder open to all or another account's, a package's
 // folder), then the copy after (null: none) and why the save failed.
-struct Compte { QByteArray copie; QString obstacle; QByteArray copieApres; QString raison = {}; };
+struct Compte
+{
+    QByteArray copie;
+    QString obstacle;
+    QByteArray copieApres;
+    QString raison = {};
+};
 Q_DECLARE_METATYPE(Cas)
 Q_DECLARE_METATYPE(Compte)
 
@@ -84,10 +96,12 @@ private slots:
         QTest::newRow("section sans nom") << Cas{"[s]\r\n[]\r\nk=1\r\n", "s", "k", ""};
         QTest::newRow("fins LF") << Cas{"[s]\nj=0\nk=1\n", "s", "k", "1"};
         QTest::newRow("fins CR, sans fin") << Cas{"[s]\rj=0\rk=1", "s", "k", "1"};
-        QTest::newRow("300 caractères") << Cas{"[s]\r\nk=" + QByteArray(300, 'x') + "\r\n", "s", "k", QString(254, u'x')};
+        QTest::newRow("300 caractères") << Cas{"[s]\r\nk=" + QByteArray(300, 'x') + "\r\n", "s", "k",
+                                               QString(254, u'x')};
         QTest::newRow("BOM UTF-8 en tête") << Cas{"\xEF\xBB\xBF[s]\r\nk=1\r\n", "s", "k", "1"};
         QTest::newRow("BOM ailleurs") << Cas{"\r\n\xEF\xBB\xBF[s]\r\nk=1\r\n", "s", "k", ""};
-        QTest::newRow("octets nuls") << Cas{QByteArray("[s]\r\nk=a\0b\r\n", 12), "s", "k", QString::fromLatin1("a\0b", 3)};
+        QTest::newRow("octets nuls") << Cas{QByteArray("[s]\r\nk=a\0b\r\n", 12), "s", "k",
+                                            QString::fromLatin1("a\0b", 3)};
     }
     void lecture()
     {
@@ -98,13 +112,15 @@ private slots:
     void ecriture_data()
     {
         QTest::addColumn<Cas>("c");
-        const auto ligne = [](const char *nom, const QByteArray &avant, const QString &section, const QString &valeur, const QByteArray &apres) {
+        const auto ligne = [](const char *nom, const QByteArray &avant, const QString &section, const QString &valeur,
+                              const QByteArray &apres) {
             QTest::newRow(nom) << Cas{avant, section, "k", valeur, apres};
         };
         ligne("fichier vide", "", "s", "3,2", "[s]\r\nk=3,2\r\n");
-        ligne("clé remplacée, le reste intact", "; r\xe9glages\r\n[a]\r\nk=1\r\n\r\n[s]\r\n  K = old \r\ny=2\r\n", "s", "new",
-              "; r\xe9glages\r\n[a]\r\nk=1\r\n\r\n[s]\r\nk=new\r\ny=2\r\n");
-        ligne("clé après la dernière ligne non vide", "[s]\r\nx=1\r\n\r\n\r\n[t]\r\n", "s", "v", "[s]\r\nx=1\r\nk=v\r\n\r\n\r\n[t]\r\n");
+        ligne("clé remplacée, le reste intact", "; r\xe9glages\r\n[a]\r\nk=1\r\n\r\n[s]\r\n  K = old \r\ny=2\r\n", "s",
+              "new", "; r\xe9glages\r\n[a]\r\nk=1\r\n\r\n[s]\r\nk=new\r\ny=2\r\n");
+        ligne("clé après la dernière ligne non vide", "[s]\r\nx=1\r\n\r\n\r\n[t]\r\n", "s", "v",
+              "[s]\r\nx=1\r\nk=v\r\n\r\n\r\n[t]\r\n");
         ligne("clé dans une section sans clé", "[s]\r\n\r\n[t]\r\n", "s", "v", "[s]\r\nk=v\r\n\r\n[t]\r\n");
         ligne("clé après une ligne sans fin", "[s]\r\nx=1", "s", "v", "[s]\r\nx=1\r\nk=v\r\n");
         ligne("section à la fin", "[s]\r\nx=1\r\n", "t", "v", "[s]\r\nx=1\r\n[t]\r\nk=v\r\n");
@@ -112,10 +128,12 @@ private slots:
         ligne("section après un CR final", "[s]\rk=1\r", "t", "v", "[s]\rk=1\r[t]\r\nk=v\r\n");
         ligne("clé après un CR final", "[s]\rk=1\r[t]\r", "t", "2", "[s]\rk=1\r[t]\rk=2\r\n");
         ligne("fins LF gardées", "[s]\nk=1\nz=0\n", "s", "2", "[s]\nk=2\nz=0\n");
-        ligne("première occurrence seule", "[s]\r\nk=1\r\nk=1\r\n[S]\r\nk=1\r\n", "S", "2", "[s]\r\nk=2\r\nk=1\r\n[S]\r\nk=1\r\n");
+        ligne("première occurrence seule", "[s]\r\nk=1\r\nk=1\r\n[S]\r\nk=1\r\n", "S", "2",
+              "[s]\r\nk=2\r\nk=1\r\n[S]\r\nk=1\r\n");
         ligne("BOM gardé", "\xEF\xBB\xBF[s]\r\nk=1\r\n", "s", "2", "\xEF\xBB\xBF[s]\r\nk=2\r\n");
         ligne("valeur vide", "", "s", "", "[s]\r\nk=\r\n");
-        ligne("accents sur un octet", "", "Symbole Monétaire", "05/12/2026 à 10:38", "[Symbole Mon\xe9taire]\r\nk=05/12/2026 \xe0 10:38\r\n");
+        ligne("accents sur un octet", "", "Symbole Monétaire", "05/12/2026 à 10:38",
+              "[Symbole Mon\xe9taire]\r\nk=05/12/2026 \xe0 10:38\r\n");
         ligne("espaces gardés", "", "s", " \t3 ", "[s]\r\nk=\" \t3 \"\r\n");
         ligne("guillemets gardés", "", "s", "'x'", "[s]\r\nk=\"'x'\"\r\n");
         ligne("guillemet en tête, crochets", "", "s", "\"[x]", "[s]\r\nk=\"[x]\r\n");
@@ -123,8 +141,8 @@ private slots:
         QByteArray octets;
         for (int octet = 1; octet < 256; ++octet)
             octets += octet == '\r' || octet == '\n' ? "" : QByteArray(1, char(octet));
-        ligne("toute la page de code", "[s]\r\nk=0\r\n" + octets + "\r\n", "s", QStringDecoder("windows-1252").decode(octets),
-              "[s]\r\nk=" + octets + "\r\n" + octets + "\r\n");
+        ligne("toute la page de code", "[s]\r\nk=0\r\n" + octets + "\r\n", "s",
+              QStringDecoder("windows-1252").decode(octets), "[s]\r\nk=" + octets + "\r\n" + octets + "\r\n");
     }
     void ecriture()
     {
@@ -141,14 +159,17 @@ private slots:
         QTest::newRow("retour à la ligne") << Cas{{}, "s", "k", "1\r\n[x]", {}, retour};
         QTest::newRow("saut de ligne dans la clé") << Cas{{}, "s", "k\nz", "1", {}, retour};
         QTest::newRow("retour chariot dans la section") << Cas{{}, "s\r", "k", "1", {}, retour};
-        QTest::newRow("roupie") << Cas{{}, "s", "k", "₹", {}, "le caractère « ₹ » ne peut pas être enregistré dans un fichier de réglages"};
-        QTest::newRow("emoji dans la clé") << Cas{{}, "s", "a😀", "1", {}, "le caractère « 😀 » ne peut pas être enregistré dans un fichier de réglages"};
+        QTest::newRow("roupie") << Cas{
+            {}, "s", "k", "₹", {}, "le caractère « ₹ » ne peut pas être enregistré dans un fichier de réglages"};
+        QTest::newRow("emoji dans la clé") << Cas{
+            {}, "s", "a😀", "1", {}, "le caractère « 😀 » ne peut pas être enregistré dans un fichier de réglages"};
         QTest::newRow("clé vide") << Cas{{}, "s", " ", "1", {}, "le nom de clé est vide"};
         QTest::newRow("section vide") << Cas{{}, "", "k", "1", {}, "le nom de section est vide"};
         QTest::newRow("égal dans la clé") << Cas{{}, "s", "a=b", "1", {}, "le nom de clé « a=b » n'est pas permis"};
         QTest::newRow("clé en commentaire") << Cas{{}, "s", ";k", "1", {}, "le nom de clé « ;k » n'est pas permis"};
         QTest::newRow("clé en section") << Cas{{}, "s", "[k", "1", {}, "le nom de clé « [k » n'est pas permis"};
-        QTest::newRow("255 caractères") << Cas{{}, "s", "k", QString(255, u'1'), {}, "la valeur dépasse 254 caractères"};
+        QTest::newRow("255 caractères") << Cas{
+            {}, "s", "k", QString(255, u'1'), {}, "la valeur dépasse 254 caractères"};
     }
     // A refused write in the middle of a batch leaves everything as it was.
     void ecrituresRefusees()
@@ -195,13 +216,22 @@ private slots:
         const FichiersIni fichiers(dir.path());
         for (const FichierReglages f : TousLesFichiers) {
             const QByteArray chemin = QFile::encodeName(fichiers.chemin(f));
-            QCOMPARE(genre == S_IFDIR ? mkdir(chemin, 0700) : genre == S_IFIFO ? mkfifo(chemin, 0600) : symlink("/dev/zero", chemin), 0);
+            QCOMPARE(genre == S_IFDIR       ? mkdir(chemin, 0700)
+                         : genre == S_IFIFO ? mkfifo(chemin, 0600)
+                                            : symlink("/dev/zero", chemin),
+                     0);
             QCOMPARE(enregistrer(f, fichiers, Nouveau).raison,
-                     echec(fichiers, f, genre == S_IFDIR ? "un dossier porte le nom du fichier" : genre == S_IFIFO ? "ce n'est pas un fichier ordinaire" : "le fichier est un lien symbolique"));
+                     echec(fichiers, f,
+                           genre == S_IFDIR       ? "un dossier porte le nom du fichier"
+                               : genre == S_IFIFO ? "ce n'est pas un fichier ordinaire"
+                                                  : "le fichier est un lien symbolique"));
         }
         QCOMPARE(CatalogueElements::charger(fichiers).valeurs + QStringList(SymboleMonetaire::lire(fichiers)),
                  QStringList(CatalogueElements::NombreEntrees - 1, QString()) + QStringList({"0", ""}));
-        QCOMPARE(QDir(dir.path()).entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot).size(), 4);
+        QCOMPARE(QDir(dir.path())
+                     .entryInfoList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                     .size(),
+                 4);
     }
 
     // Under a file-size limit, a save fails whole, or succeeds whole when the
@@ -248,15 +278,23 @@ private slots:
         // The program's folder refuses, then the account's, for a reason.
         const QString refus = "Impossible d'enregistrer « TarifNormal.ini » dans le dossier « %1 » : ";
         const QString programme = refus.arg("$P") + "l'accès au dossier est refusé.\n" + refus.arg("$C");
-        QTest::newRow("copie présente") << Compte{copie, "", "[Tarification]\r\nTarifN20Gr=0,70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n"};
+        QTest::newRow("copie présente") << Compte{
+            copie, "", "[Tarification]\r\nTarifN20Gr=0,70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n"};
         QTest::newRow("programme inscriptible") << Compte{{}, "", {}};
         QTest::newRow("programme protégé") << Compte{{}, "programme", modifie};
         QTest::newRow("dossier du paquet") << Compte{{}, "paquet", modifie};
         QTest::newRow("nulle part") << Compte{{}, "partout", {}, programme + "l'accès au dossier est refusé."};
-        QTest::newRow("copie liée à un autre fichier") << Compte{"lien", "programme", Bashrc, programme + "le fichier est un lien symbolique."};
-        QTest::newRow("dossier ouvert à tous") << Compte{copie, "ouvert", copie, programme + "d'autres comptes peuvent écrire dans ce dossier."};
-        QTest::newRow("dossier d'un autre compte") << Compte{{}, "étranger", {}, programme + "il appartient à un autre compte."};
-        QTest::newRow("contenant ouvert à tous") << Compte{{}, "contenant", {}, programme + "d'autres comptes peuvent écrire dans le dossier « $H », qui le contient."};
+        QTest::newRow("copie liée à un autre fichier")
+            << Compte{"lien", "programme", Bashrc, programme + "le fichier est un lien symbolique."};
+        QTest::newRow("dossier ouvert à tous")
+            << Compte{copie, "ouvert", copie, programme + "d'autres comptes peuvent écrire dans ce dossier."};
+        QTest::newRow("dossier d'un autre compte")
+            << Compte{{}, "étranger", {}, programme + "il appartient à un autre compte."};
+        QTest::newRow("contenant ouvert à tous")
+            << Compte{{},
+                      "contenant",
+                      {},
+                      programme + "d'autres comptes peuvent écrire dans le dossier « $H », qui le contient."};
     }
     void parCompte()
     {
@@ -266,29 +304,42 @@ private slots:
         if (c.obstacle == "étranger" && !root)
             QSKIP("sans droit d'administrateur, pas d'autre compte pour posséder le dossier");
         QTemporaryDir base(temporairePourLeCompte());
-        const QString programme = base.filePath("programme"), contenant = base.filePath("compte"), bashrc = base.filePath("bashrc");
-        const FichiersIni fichiers(programme, contenant + "/ambrelot", c.obstacle == "paquet" ? DossierProgramme::DuPaquet : DossierProgramme::Modifiable);
-        const QString dossier = fichiers.repertoireUtilisateur(), copie = fichiers.cheminCopie(FichierReglages::TarifNormal);
-        QVERIFY(QDir().mkpath(programme) && QDir().mkpath(contenant) && ecrireOctets(fichiers.chemin(FichierReglages::TarifNormal), Livre) && ecrireOctets(bashrc, Bashrc));
+        const QString programme = base.filePath("programme"), contenant = base.filePath("compte"),
+                      bashrc = base.filePath("bashrc");
+        const FichiersIni fichiers(programme, contenant + "/ambrelot",
+                                   c.obstacle == "paquet" ? DossierProgramme::DuPaquet : DossierProgramme::Modifiable);
+        const QString dossier = fichiers.repertoireUtilisateur(),
+                      copie = fichiers.cheminCopie(FichierReglages::TarifNormal);
+        QVERIFY(QDir().mkpath(programme) && QDir().mkpath(contenant)
+                && ecrireOctets(fichiers.chemin(FichierReglages::TarifNormal), Livre) && ecrireOctets(bashrc, Bashrc));
         QVERIFY((c.copie.isNull() && c.obstacle != "étranger" && c.obstacle != "ouvert") || QDir().mkpath(dossier));
         QVERIFY(c.copie.isNull() || (c.copie == "lien" ? QFile::link(bashrc, copie) : ecrireOctets(copie, c.copie)));
         // The account owns its folders and files but the protected folders,
         // root's or, without root, read-only to the account.
-        for (const QString &chemin : {base.path(), programme, fichiers.chemin(FichierReglages::TarifNormal), contenant, dossier, copie, bashrc})
+        for (const QString &chemin :
+             {base.path(), programme, fichiers.chemin(FichierReglages::TarifNormal), contenant, dossier, copie, bashrc})
             QVERIFY(lchown(QFile::encodeName(chemin), compte, gid_t(-1)) == 0 || !QFileInfo(chemin).exists());
         const auto proteger = [&](const QString &chemin, bool oui) {
-            return !oui || (root ? chown(QFile::encodeName(chemin), 0, 0) : chmod(QFile::encodeName(chemin), 0555)) == 0;
+            return !oui
+                || (root ? chown(QFile::encodeName(chemin), 0, 0) : chmod(QFile::encodeName(chemin), 0555)) == 0;
         };
         QVERIFY(proteger(programme, !c.obstacle.isEmpty() && c.obstacle != "paquet"));
         QVERIFY(proteger(contenant, c.obstacle == "partout") && proteger(dossier, c.obstacle == "étranger"));
-        for (const QString &ouvert : {c.obstacle == "ouvert" ? dossier : QString(), c.obstacle == "contenant" ? contenant : QString()})
+        for (const QString &ouvert :
+             {c.obstacle == "ouvert" ? dossier : QString(), c.obstacle == "contenant" ? contenant : QString()})
             QVERIFY(ouvert.isEmpty() || chmod(QFile::encodeName(ouvert), 0777) == 0);
-        const auto liberer = qScopeGuard([&] { chmod(QFile::encodeName(programme), 0755), chmod(QFile::encodeName(contenant), 0755); });
+        const auto liberer = qScopeGuard(
+            [&] { chmod(QFile::encodeName(programme), 0755), chmod(QFile::encodeName(contenant), 0755); });
         QVERIFY(commeCompte([&] {
-            const ResultatEcriture r = fichiers.ecrire(FichierReglages::TarifNormal, {{"Tarification", "TarifN20Gr", "0,70"}, {"Date", "MiseAJour", "5 à 6"}});
-            QCOMPARE(r.raison, QString(c.raison).replace("$P", programme).replace("$C", dossier).replace("$H", contenant));
+            const ResultatEcriture r = fichiers.ecrire(
+                FichierReglages::TarifNormal, {{"Tarification", "TarifN20Gr", "0,70"}, {"Date", "MiseAJour", "5 à 6"}});
+            QCOMPARE(r.raison,
+                     QString(c.raison).replace("$P", programme).replace("$C", dossier).replace("$H", contenant));
             QCOMPARE(fichiers.LireTarifNormal(u"Tarification", u"TarifN20Gr"), c.raison.isEmpty() ? "0,70" : "0,66");
-            QCOMPARE(lireOctets(fichiers.chemin(FichierReglages::TarifNormal)), c.obstacle.isEmpty() && c.copie.isNull() ? Livre.chopped(4) + "70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n" : Livre);
+            QCOMPARE(lireOctets(fichiers.chemin(FichierReglages::TarifNormal)),
+                     c.obstacle.isEmpty() && c.copie.isNull()
+                         ? Livre.chopped(4) + "70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n"
+                         : Livre);
             QCOMPARE(lireOctets(copie), c.copieApres);
             QCOMPARE(lireOctets(bashrc), Bashrc);
         }));

@@ -15,11 +15,11 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDeadlineTimer>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QHeaderView>
 #include <QTableWidget>
 
 #include <csignal>
@@ -30,18 +30,37 @@
 // dialog opened from the menu ("Form3 Text7"), then a key with its modifiers,
 // then more text, «committed» by an input method or typed: the text it then
 // holds and the beeps; for a box, the total and the price.
-struct Frappe { QString option, champ, avant; int touche, modificateurs; QString apres, attendu, total, prix; int bips; };
+struct Frappe
+{
+    QString option, champ, avant;
+    int touche, modificateurs;
+    QString apres, attendu, total, prix;
+    int bips;
+};
 // Buttons released over a caption (G left, D right, M middle, 2 a double
 // click), with pastes of "99" (C), backspaces (<), moves left (←) and digits
 // typed into its box, and every text written there.
-struct Clic { QString label, avant, boutons; QStringList ecrits; };
+struct Clic
+{
+    QString label, avant, boutons;
+    QStringList ecrits;
+};
 // A key of the menu, the window it opens (-1: none) and what is typed and
 // clicked there; then the total, the price, the unit weight of line 1 and
 // the beeps, with 2 envelopes and `grammes` counted.
-struct Commande { int touche, modificateurs, fenetre; QString champ, saisie, bouton, total, prix, unitaire, grammes = "33,6"; int bips = 0; };
+struct Commande
+{
+    int touche, modificateurs, fenetre;
+    QString champ, saisie, bouton, total, prix, unitaire, grammes = "33,6";
+    int bips = 0;
+};
 // The option checked before the comparison, what is done there, the option
 // checked after, the price and the beeps.
-struct Choix { QString avant, gestes, apres, prix; int bips; };
+struct Choix
+{
+    QString avant, gestes, apres, prix;
+    int bips;
+};
 Q_DECLARE_METATYPE(Frappe)
 Q_DECLARE_METATYPE(Clic)
 Q_DECLARE_METATYPE(Commande)
@@ -52,7 +71,10 @@ class TestForm1 : public QObject
     Q_OBJECT
 
     template<typename T = QWidget>
-    T *controle(const QString &nom) const { return enfant<T>(m_form.get(), nom); }
+    T *controle(const QString &nom) const
+    {
+        return enfant<T>(m_form.get(), nom);
+    }
     QLineEdit *compte(int n) const { return controle<QLineEdit>(QStringLiteral("Text%1").arg(n)); }
     QString texte(const QString &nom) const { return controle<QLabel>(nom)->text(); }
     // The caption or the box on the same line.
@@ -69,7 +91,9 @@ class TestForm1 : public QObject
     QString survoler(QWidget *w)
     {
         QTest::mouseMove(controle("Option2"));
-        QTest::mouseMove(w, qobject_cast<QGroupBox *>(w) || w == m_form->centralWidget() ? QPoint(4, w->height() - 4) : w->rect().center());
+        QTest::mouseMove(w,
+                         qobject_cast<QGroupBox *>(w) || w == m_form->centralWidget() ? QPoint(4, w->height() - 4)
+                                                                                      : w->rect().center());
         return texte("Label27");
     }
     void taper(QWidget *w, const QString &touches) { w->setFocus(), QTest::keyClicks(w, touches); }
@@ -138,18 +162,22 @@ private slots:
     {
         // Created, the window loads no settings dialog; shown, all four.
         Form1 cachee{FichiersIni(m_dossier->path())};
-        for (const auto f : {Dialogues::Fenetre::Poids, Dialogues::Fenetre::TarifNormal, Dialogues::Fenetre::TarifEcopli, Dialogues::Fenetre::TarifCEE})
+        for (const auto f : {Dialogues::Fenetre::Poids, Dialogues::Fenetre::TarifNormal,
+                             Dialogues::Fenetre::TarifEcopli, Dialogues::Fenetre::TarifCEE})
             QVERIFY(!cachee.dialogues().estCharge(f) && m_form->dialogues().estCharge(f));
         QCOMPARE(m_form->centralWidget()->size(), QSize(602, 437));
         QVERIFY((m_form->geometry().center() - m_form->screen()->availableGeometry().center()).manhattanLength() < 30);
         QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
-        QCOMPARE(m_form->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint), Qt::WindowFlags(Qt::WindowMinimizeButtonHint));
+        QCOMPARE(m_form->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint),
+                 Qt::WindowFlags(Qt::WindowMinimizeButtonHint));
         QVERIFY(!m_form->windowIcon().isNull());
         QCOMPARE(controle<QTimer>("Timer1")->interval(), 100);
         QVERIFY(controle<QTimer>("Timer1")->isActive() && controle<QRadioButton>("Option1")->isChecked());
-        QCOMPARE(legendeHorloge(QDateTime(QDate(2027, 1, 1), QTime(0, 0, 5))), "Ambrelot V." + texteVersion() + "         vendredi 1 janvier 2027 00:00:05");
+        QCOMPARE(legendeHorloge(QDateTime(QDate(2027, 1, 1), QTime(0, 0, 5))),
+                 "Ambrelot V." + texteVersion() + "         vendredi 1 janvier 2027 00:00:05");
         const QDateTime maintenant = QDateTime::currentDateTime();
-        QVERIFY(m_form->windowTitle() == legendeHorloge(maintenant) || m_form->windowTitle() == legendeHorloge(maintenant.addSecs(-1)));
+        QVERIFY(m_form->windowTitle() == legendeHorloge(maintenant)
+                || m_form->windowTitle() == legendeHorloge(maintenant.addSecs(-1)));
         QStringList fautes;
         for (const QLabel *l : m_form->findChildren<QLabel *>()) {
             if (!l->wordWrap() && l->fontMetrics().horizontalAdvance(l->text()) > l->width())
@@ -162,7 +190,8 @@ private slots:
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join(", ")));
         // A help text longer than the line wraps onto a second line.
         survoler(controle("Label13"));
-        QVERIFY(controle<QLabel>("Label27")->heightForWidth(controle("Label27")->width()) > controle("Label27")->fontMetrics().height());
+        QVERIFY(controle<QLabel>("Label27")->heightForWidth(controle("Label27")->width())
+                > controle("Label27")->fontMetrics().height());
     }
 
     // What typing leaves: the boxes take digits (the extra grams a comma too),
@@ -184,7 +213,8 @@ private slots:
         QTest::newRow("999 boîtiers de CD") << Frappe{fr, "Text23", "999", 0, 0, "", "999", "92007,9", ">>", 2};
         QTest::newRow("virgule des grammes") << Frappe{"Option2", "Text26", "1,5", 0, 0, "", "1,5", "1,5", "0,59 €", 0};
         // 12345 g and 123456 g are beyond every grid: two beeps from the price.
-        QTest::newRow("septième caractère des grammes") << Frappe{fr, "Text26", "1234567", 0, 0, "", "123456", "123456", ">>", 2};
+        QTest::newRow("septième caractère des grammes")
+            << Frappe{fr, "Text26", "1234567", 0, 0, "", "123456", "123456", ">>", 2};
         QTest::newRow("lettre des grammes") << Frappe{fr, "Text26", "x", 0, 0, "", "", "0", "0,00 €", 1};
         QTest::newRow("Ctrl+V") << Frappe{fr, "Text2", "12", Qt::Key_V, ctrl, "", "12", "54", "1,65 €", 1};
         QTest::newRow("Échap") << Frappe{fr, "Text2", "12", Qt::Key_Escape, 0, "", "12", "54", "1,65 €", 1};
@@ -194,28 +224,40 @@ private slots:
         QTest::newRow("retour arrière") << Frappe{fr, "Text2", "12", Qt::Key_Backspace, 0, "", "1", "4,5", "0,66 €", 0};
         QTest::newRow("effacé") << Frappe{fr, "Text2", "3", Qt::Key_Backspace, 0, "", "", "0", "0,00 €", 0};
         QTest::newRow("entrée") << Frappe{fr, "Text2", "12", Qt::Key_Return, 0, "", "12", "54", "1,65 €", 0};
-        QTest::newRow("Début puis chiffre") << Frappe{fr, "Text16", "12", Qt::Key_Home, 0, "9", "912", "2280", "7,00 €", 0};
-        QTest::newRow("Gauche puis retour arrière") << Frappe{fr, "Text2", "12", Qt::Key_Left, 0, "\b", "2", "9", "0,66 €", 0};
-        QTest::newRow("sélection remplacée") << Frappe{fr, "Text3", "123", Qt::Key_Home, Qt::ShiftModifier, "45", "45", "337,5", "3,55 €", 0};
+        QTest::newRow("Début puis chiffre")
+            << Frappe{fr, "Text16", "12", Qt::Key_Home, 0, "9", "912", "2280", "7,00 €", 0};
+        QTest::newRow("Gauche puis retour arrière")
+            << Frappe{fr, "Text2", "12", Qt::Key_Left, 0, "\b", "2", "9", "0,66 €", 0};
+        QTest::newRow("sélection remplacée")
+            << Frappe{fr, "Text3", "123", Qt::Key_Home, Qt::ShiftModifier, "45", "45", "337,5", "3,55 €", 0};
         QTest::newRow("poids : chiffre, virgule") << Frappe{"", "Form2 Text6", "", 0, 0, "7,", "12,57,", "", "", 0};
-        QTest::newRow("poids : point, moins, lettre, espace") << Frappe{"", "Form2 Text6", "", 0, 0, ".-a ", "12,5", "", "", 4};
+        QTest::newRow("poids : point, moins, lettre, espace")
+            << Frappe{"", "Form2 Text6", "", 0, 0, ".-a ", "12,5", "", "", 4};
         QTest::newRow("poids : Échap") << Frappe{"", "Form2 Text6", "", Qt::Key_Escape, 0, "", "12,5", "", "", 1};
         QTest::newRow("poids : Ctrl+Z") << Frappe{"", "Form2 Text6", "", Qt::Key_Z, ctrl, "", "12,5", "", "", 1};
-        QTest::newRow("poids : entrée, tabulation") << Frappe{"", "Form2 Text6", "", Qt::Key_Return, 0, "\t", "12,5", "", "", 0};
-        QTest::newRow("poids : neuvième caractère") << Frappe{"", "Form2 Text25", "12345678", 0, 0, "", "61234567", "", "", 0};
-        QTest::newRow("France Rapide : neuvième caractère") << Frappe{"", "Form3 Text7", "1234x", 0, 0, "", "7,001234", "", "", 0};
-        QTest::newRow("France Rapide : Ctrl+Z") << Frappe{"", "Form3 Text7", "12", Qt::Key_Z, ctrl, "", "7,00", "", "", 0};
-        QTest::newRow("France Rapide : symbole sans limite") << Frappe{"", "Form3 Text8", "12345678x", 0, 0, "", "€12345678x", "", "", 0};
-        QTest::newRow("Ecopli : neuvième caractère") << Frappe{"", "Form4 Text4", "56789", 0, 0, "", "2,105678", "", "", 0};
+        QTest::newRow("poids : entrée, tabulation")
+            << Frappe{"", "Form2 Text6", "", Qt::Key_Return, 0, "\t", "12,5", "", "", 0};
+        QTest::newRow("poids : neuvième caractère")
+            << Frappe{"", "Form2 Text25", "12345678", 0, 0, "", "61234567", "", "", 0};
+        QTest::newRow("France Rapide : neuvième caractère")
+            << Frappe{"", "Form3 Text7", "1234x", 0, 0, "", "7,001234", "", "", 0};
+        QTest::newRow("France Rapide : Ctrl+Z")
+            << Frappe{"", "Form3 Text7", "12", Qt::Key_Z, ctrl, "", "7,00", "", "", 0};
+        QTest::newRow("France Rapide : symbole sans limite")
+            << Frappe{"", "Form3 Text8", "12345678x", 0, 0, "", "€12345678x", "", "", 0};
+        QTest::newRow("Ecopli : neuvième caractère")
+            << Frappe{"", "Form4 Text4", "56789", 0, 0, "", "2,105678", "", "", 0};
         // The keypad's decimal key, "." on French systems, types the comma where a decimal number goes.
         const int pave = Qt::KeypadModifier;
-        QTest::newRow("pavé : grammes") << Frappe{fr, "Text26", "2", Qt::Key_Period, pave, "8", "2,8", "2,8", "0,66 €", 0};
+        QTest::newRow("pavé : grammes") << Frappe{fr,  "Text26", "2",   Qt::Key_Period, pave,
+                                                  "8", "2,8",    "2,8", "0,66 €",       0};
         QTest::newRow("pavé : compte") << Frappe{fr, "Text1", "2", Qt::Key_Period, pave, "", "2", "6,4", "0,66 €", 1};
         QTest::newRow("pavé : poids") << Frappe{"", "Form2 Text6", "", Qt::Key_Period, pave, "", "12,5,", "", "", 0};
         QTest::newRow("pavé : prix") << Frappe{"", "Form3 Text7", "", Qt::Key_Period, pave, "5", "7,00,5", "", "", 0};
         QTest::newRow("pavé : symbole") << Frappe{"", "Form3 Text8", "", Qt::Key_Period, pave, "", "€.", "", "", 0};
         QTest::newRow("point : prix") << Frappe{"", "Form3 Text7", "", Qt::Key_Period, 0, "", "7,00.", "", "", 0};
-        QTest::newRow("UE : valeur longue du fichier") << Frappe{"", "Form5 Text1", "5", Qt::Key_Backspace, 0, "5", "012345678", "", "", 0};
+        QTest::newRow("UE : valeur longue du fichier")
+            << Frappe{"", "Form5 Text1", "5", Qt::Key_Backspace, 0, "5", "012345678", "", "", 0};
     }
     void saisie()
     {
@@ -241,9 +283,12 @@ private slots:
             }
             vu = b->text();
         };
-        const QMap<QString, QString> menus{{"Form2", "MnuParamètres"}, {"Form3", "MnuTarifNormale"}, {"Form4", "MnuEcopli"}, {"Form5", "MnuTarifCEE"}};
+        const QMap<QString, QString> menus{
+            {"Form2", "MnuParamètres"}, {"Form3", "MnuTarifNormale"}, {"Form4", "MnuEcopli"}, {"Form5", "MnuTarifCEE"}};
         if (f.champ.contains(' ')) {
-            m_dansLeDialogue = [&](QDialog *d) { frapper(enfant(d, f.champ.section(' ', 1))), ouvert = d->isVisible(), d->reject(); };
+            m_dansLeDialogue = [&](QDialog *d) {
+                frapper(enfant(d, f.champ.section(' ', 1))), ouvert = d->isVisible(), d->reject();
+            };
             controle<QAction>(menus[f.champ.section(' ', 0, 0)])->trigger();
         } else {
             frapper(controle<QLineEdit>(f.champ));
@@ -256,7 +301,8 @@ private slots:
         QCOMPARE(texte("Label3"), f.total);
         QCOMPARE(texte("Label5"), f.prix);
         // The caption of a line that counts turns red, and back.
-        QCOMPARE(couleur(voisin<QLabel>(controle(f.champ))), f.total == "0" ? m_form->palette().color(QPalette::ButtonText) : Couleurs::Rouge);
+        QCOMPARE(couleur(voisin<QLabel>(controle(f.champ))),
+                 f.total == "0" ? m_form->palette().color(QPalette::ButtonText) : Couleurs::Rouge);
     }
 
     void clics_data()
@@ -291,7 +337,8 @@ private slots:
         QSignalSpy changements(boite, &QLineEdit::textChanged);
         for (const QChar b : c.boutons) {
             if (b == u'2')
-                QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, {}, l->mapTo(m_form.get(), l->rect().center()));
+                QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, {},
+                                   l->mapTo(m_form.get(), l->rect().center()));
             else if (b == u'C')
                 boite->paste();
             else if (b == u'<' || b == u'←' || b.isDigit())
@@ -335,17 +382,22 @@ private slots:
         const int ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
         // 2 envelopes of 3,2 g and 33,6 extra grams: 40 g, 1,10 € by France Rapide.
         QTest::newRow("Alt+A") << Commande{Qt::Key_A, alt, 4, "", "", "", "40", "1,10 €", "3,2"};
-        QTest::newRow("Ctrl+P, poids enregistré") << Commande{Qt::Key_P, ctrl, 0, "Text1", "10", "Command1", "53,6", "1,65 €", "10"};
-        QTest::newRow("Ctrl+R, prix enregistré") << Commande{Qt::Key_R, ctrl, 1, "Text2", "9,99", "Command1", "40", "9,99 €", "3,2"};
-        QTest::newRow("Ctrl+E, Ecopli enregistré") << Commande{Qt::Key_E, ctrl, 2, "Text2", "5,55", "Command1", "40", "1,10 €", "3,2"};
-        QTest::newRow("Ctrl+C, UE annulé") << Commande{Qt::Key_C, ctrl, 3, "Text7", "77", "Command2", "40", "1,10 €", "3,2"};
+        QTest::newRow("Ctrl+P, poids enregistré")
+            << Commande{Qt::Key_P, ctrl, 0, "Text1", "10", "Command1", "53,6", "1,65 €", "10"};
+        QTest::newRow("Ctrl+R, prix enregistré")
+            << Commande{Qt::Key_R, ctrl, 1, "Text2", "9,99", "Command1", "40", "9,99 €", "3,2"};
+        QTest::newRow("Ctrl+E, Ecopli enregistré")
+            << Commande{Qt::Key_E, ctrl, 2, "Text2", "5,55", "Command1", "40", "1,10 €", "3,2"};
+        QTest::newRow("Ctrl+C, UE annulé")
+            << Commande{Qt::Key_C, ctrl, 3, "Text7", "77", "Command2", "40", "1,10 €", "3,2"};
         QTest::newRow("Alt+R") << Commande{Qt::Key_R, alt, -1, "", "", "", "0", "0,00 €", "3,2"};
         QTest::newRow("Alt+F") << Commande{Qt::Key_F, alt, -1, "", "", "", "40", "1,10 €", "3,2"};
         QTest::newRow("Ctrl+Q") << Commande{Qt::Key_Q, ctrl, -1, "", "", "", "40", "1,10 €", "3,2"};
         // Beyond the last bracket: a beep when typing gets there, none when a
         // window that changed nothing closes, one when a save gets there.
         QTest::newRow("Alt+A, au-delà") << Commande{Qt::Key_A, alt, 4, "", "", "", "4006,4", ">>", "3,2", "4000", 1};
-        QTest::newRow("Ctrl+P, poids au-delà") << Commande{Qt::Key_P, ctrl, 0, "Text1", "9999", "Command1", "20031,6", ">>", "9999", "33,6", 1};
+        QTest::newRow("Ctrl+P, poids au-delà")
+            << Commande{Qt::Key_P, ctrl, 0, "Text1", "9999", "Command1", "20031,6", ">>", "9999", "33,6", 1};
     }
     void commandes()
     {
@@ -372,7 +424,8 @@ private slots:
         controle<QMenu>("MnuFichier")->close();
         QCOMPARE(QApplication::clipboard()->text(), "rien");
         QCOMPARE(m_bips->nombre, c.bips);
-        QCOMPARE(survoler(controle("Label6")), "Enveloppe Blanche courante de type autocollante (Format C6). Poids " + c.unitaire + " Grammes");
+        QCOMPARE(survoler(controle("Label6")),
+                 "Enveloppe Blanche courante de type autocollante (Format C6). Poids " + c.unitaire + " Grammes");
     }
 
     // With 400 g counted and a service chosen, Ctrl+T from a box opens the
@@ -398,11 +451,17 @@ private slots:
             auto *t = enfant<QTableWidget>(d, "Grid1");
             for (const QChar g : c.gestes) {
                 if (g.isDigit())
-                    QTest::mouseDClick(d->windowHandle(), Qt::LeftButton, {}, t->viewport()->mapTo(d, t->visualRect(t->model()->index(g.digitValue(), 1)).center()));
+                    QTest::mouseDClick(
+                        d->windowHandle(), Qt::LeftButton, {},
+                        t->viewport()->mapTo(d, t->visualRect(t->model()->index(g.digitValue(), 1)).center()));
                 else if (g == u'C' || g == u'F')
                     cliquer(d, g == u'C' ? "Command1" : "Command2");
                 else
-                    QTest::keyClick(d->focusWidget(), g == u'↓' ? Qt::Key_Down : g == u'↑' ? Qt::Key_Up : g == u'⏎' ? Qt::Key_Return : Qt::Key_Escape);
+                    QTest::keyClick(d->focusWidget(),
+                                    g == u'↓'       ? Qt::Key_Down
+                                        : g == u'↑' ? Qt::Key_Up
+                                        : g == u'⏎' ? Qt::Key_Return
+                                                    : Qt::Key_Escape);
             }
             if ((resteOuvert = d->isVisible()))
                 d->reject();
@@ -424,13 +483,21 @@ private slots:
             lignes = ::apercu(d);
             auto *t = enfant<QTableWidget>(d, "Grid1");
             for (int c = 0; c < t->columnCount(); ++c)
-                lignes << QStringLiteral("colonne «%1» %2x%3").arg(t->horizontalHeaderItem(c)->text()).arg(t->columnWidth(c)).arg(t->horizontalHeader()->height());
+                lignes << QStringLiteral("colonne «%1» %2x%3")
+                              .arg(t->horizontalHeaderItem(c)->text())
+                              .arg(t->columnWidth(c))
+                              .arg(t->horizontalHeader()->height());
             for (int r = 0; r < t->rowCount(); ++r) {
-                lignes << QStringLiteral("ligne «%1» %2x%3").arg(t->verticalHeaderItem(r)->text()).arg(t->verticalHeader()->width()).arg(t->rowHeight(r)) + (r == t->currentRow() ? " courante" : "");
+                lignes << QStringLiteral("ligne «%1» %2x%3")
+                              .arg(t->verticalHeaderItem(r)->text())
+                              .arg(t->verticalHeader()->width())
+                              .arg(t->rowHeight(r))
+                        + (r == t->currentRow() ? " courante" : "");
                 for (int c = 0; c < t->columnCount(); ++c)
                     lignes.last() += " «" + t->item(r, c)->text() + "»" + (t->item(r, c)->font().bold() ? " gras" : "");
             }
-            for (QWidget *w = d->focusWidget(); w && !lignes.contains("tabulation " + w->objectName()); w = d->focusWidget()) {
+            for (QWidget *w = d->focusWidget(); w && !lignes.contains("tabulation " + w->objectName());
+                 w = d->focusWidget()) {
                 lignes << "tabulation " + w->objectName();
                 QTest::keyClick(w, Qt::Key_Tab);
             }
@@ -501,8 +568,10 @@ private slots:
             QCOMPARE(read(tube[0], &appelee, 1), 1);
             QVERIFY(appelee);
         }
-        QVERIFY(QFileInfo(InstanceUnique::cheminDuVerrou(QCoreApplication::applicationDirPath())).dir() == QDir(runtime.path()));
-        QCOMPARE(QDir(partage.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot), QStringList());
+        QVERIFY(QFileInfo(InstanceUnique::cheminDuVerrou(QCoreApplication::applicationDirPath())).dir()
+                == QDir(runtime.path()));
+        QCOMPARE(QDir(partage.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 };
 

@@ -9,10 +9,10 @@
 // drawn under a plain title bar that carries their caption (the window
 // manager's own frame is not part of a widget).
 
-#include "dialogs/dialogues.h"
 #include "commun/apparence.h"
-#include "main_window/form1.h"
 #include "commun/traductions.h"
+#include "dialogs/dialogues.h"
+#include "main_window/form1.h"
 #include "settings/defauts.h"
 
 #include <QAction>
@@ -38,16 +38,14 @@ QImage avecBarreDeTitre(QWidget *fenetre)
     const qreal echelle = contenu.devicePixelRatio();
     const QSize taille = contenu.deviceIndependentSize().toSize();
     const int hauteurBarre = 22;
-    QImage image(QSize(taille.width() + 2, taille.height() + hauteurBarre + 1) * echelle,
-                 QImage::Format_RGB32);
+    QImage image(QSize(taille.width() + 2, taille.height() + hauteurBarre + 1) * echelle, QImage::Format_RGB32);
     image.setDevicePixelRatio(echelle);
     const QSize logique = image.deviceIndependentSize().toSize();
     image.fill(QColor(0, 0, 128));
     QPainter peintre(&image);
     peintre.setPen(Qt::white);
     peintre.setFont(policeSansSerif(8.25, true));
-    peintre.drawText(QRect(6, 0, logique.width() - 30, hauteurBarre), Qt::AlignVCenter,
-                     fenetre->windowTitle());
+    peintre.drawText(QRect(6, 0, logique.width() - 30, hauteurBarre), Qt::AlignVCenter, fenetre->windowTitle());
     peintre.fillRect(QRect(logique.width() - 20, 4, 16, 14), QColor(192, 192, 192));
     peintre.setPen(Qt::black);
     peintre.drawText(QRect(logique.width() - 20, 4, 16, 14), Qt::AlignCenter, QStringLiteral("x"));
@@ -109,7 +107,8 @@ int main(int argc, char *argv[])
     // The comparison with a grid never saved and one saved long ago, so that
     // it shows the lines asking to check them.
     fichiers.ecrire(FichierReglages::TarifEcopli, MiseAJour::Section, MiseAJour::Cle, QString());
-    fichiers.ecrire(FichierReglages::TarifCEE, MiseAJour::Section, MiseAJour::Cle, QStringLiteral("05/12/2014 à 10:38"));
+    fichiers.ecrire(FichierReglages::TarifCEE, MiseAJour::Section, MiseAJour::Cle,
+                    QStringLiteral("05/12/2014 à 10:38"));
     capturer(QStringLiteral("form7.png"));
     form1.findChild<QAction *>(QStringLiteral("MnuComparer"))->trigger();
     return echecs == 0 ? 0 : 1;

@@ -36,7 +36,6 @@ QList<Ligne> lignes(QByteArrayView octets)
     return resultat;
 }
 
-
 bool estCle(const Ligne &l) { return l.texte.contains('='); }
 
 // Beyond the lines both files share at their start and at their end, the
@@ -79,12 +78,12 @@ CasEcriture decouper(QByteArrayView entree)
     for (int n = 2; n >= 0; --n) {
         i = i > 0 ? entree.first(i).lastIndexOf('\x1f') : -1;
         if (i < 0)
-            return {entree.toByteArray(), QStringLiteral("Env114"), QStringLiteral("Envellope114"), QStringLiteral("3,2")};
+            return {entree.toByteArray(), QStringLiteral("Env114"), QStringLiteral("Envellope114"),
+                    QStringLiteral("3,2")};
         separateurs[n] = i;
     }
-    const auto partie = [&](qsizetype debut, qsizetype fin) {
-        return QString::fromUtf8(entree.sliced(debut + 1, fin - debut - 1));
-    };
+    const auto partie
+        = [&](qsizetype debut, qsizetype fin) { return QString::fromUtf8(entree.sliced(debut + 1, fin - debut - 1)); };
     return {entree.first(separateurs[0]).toByteArray(), partie(separateurs[0], separateurs[1]),
             partie(separateurs[1], separateurs[2]), partie(separateurs[2], entree.size())};
 }
@@ -97,7 +96,9 @@ QString verifierEcriture(const CasEcriture &cas)
     const QList<EcritureIni> ecriture{{cas.section, cas.cle, cas.valeur}};
     const ResultatEcriture r = FormatIni::ecrire(contenu, ecriture);
     if (!r.ok)
-        return contenu != cas.fichier || r.raison.isEmpty() ? QStringLiteral("écriture refusée qui change le fichier ou sans raison") : QString();
+        return contenu != cas.fichier || r.raison.isEmpty()
+            ? QStringLiteral("écriture refusée qui change le fichier ou sans raison")
+            : QString();
     if (const QString relu = FormatIni::lire(contenu, cas.section, cas.cle); relu != cas.valeur)
         return QStringLiteral("relu « %1 » au lieu de « %2 »").arg(relu, cas.valeur);
     if (const QString e = lignesGardees(cas.fichier, contenu); !e.isEmpty())
