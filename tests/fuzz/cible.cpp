@@ -3,9 +3,10 @@
 
 // libFuzzer target over the settings-file format, on bytes without a disk,
 // or, built with AMBRELOT_CIBLE_NOMBRES, over the French numbers and the
-// four-place decimal.
+// four-place decimal, or, with AMBRELOT_CIBLE_TARIFS, over the price files.
 
 #include "proprietes.h"
+#include "proprietestarifs.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +14,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *octets, std::size_t taille)
 {
     const QByteArrayView entree(reinterpret_cast<const char *>(octets), qsizetype(taille));
-#ifdef AMBRELOT_CIBLE_NOMBRES
+#if defined(AMBRELOT_CIBLE_NOMBRES)
     const QString erreur = Proprietes::verifierNombre(QString::fromUtf8(entree));
+#elif defined(AMBRELOT_CIBLE_TARIFS)
+    const QString erreur = Proprietes::verifierTarifs(entree);
 #else
     const QString erreur = Proprietes::verifierEcriture(Proprietes::decouper(entree));
 #endif

@@ -1,0 +1,202 @@
+// SPDX-FileCopyrightText: 2026 Équipe Ambrelot
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Price files: what the reader takes and what it refuses, the stamp and the
+// warning of an import, the round trip through the settings files, and the
+// inputs fuzzing kept.
+
+#include "fuzz/proprietestarifs.h"
+#include "outils.h"
+#include "settings/defauts.h"
+#include "settings/fichiertarifs.h"
+
+#include <QTemporaryDir>
+
+using namespace FichierTarifs;
+
+namespace {
+
+const QByteArray Entete = "Service;Jusqu'à (g);Prix\r\n";
+const QByteArray Livre = lireOctets(QStringLiteral(AMBRELOT_TARIFS "/2026.csv"));
+
+QByteArrayList octets(const FichiersIni &fichiers)
+{
+    QByteArrayList resultat;
+    for (const FichierReglages f : TousLesFichiers)
+        resultat << lireOctets(fichiers.chemin(f));
+    return resultat;
+}
+
+} // namespace
+
+class TestFichierTarifs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A file read: its first price and its number of brackets, or why the
+    // whole of it is refused.
+    void lecture_data()
+    {
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::addColumn<QString>("prix");
+        QTest::addColumn<int>("tranches");
+        QTest::addColumn<QString>("refus");
+        const auto accepte = [](const char *nom, const QByteArray &fichier, const char *prix, int tranches) {
+            QTest::newRow(nom) << fichier << QString::fromUtf8(prix) << tranches << QString();
+        };
+        const auto refuse = [](const char *nom, const QByteArray &fichier, const QString &refus) {
+            QTest::newRow(nom) << fichier << QString() << 0 << "Le fichier « t.csv » est refusé" + refus;
+        };
+        accepte("livré : BOM, CRLF, trois services", Livre, "3,47", 19);
+        accepte("point et symbole", Entete + "France Rapide;20;3.47 €", "3,47", 1);
+        accepte("virgule, LF, ligne vide", "Service;Jusqu'à (g);Prix\n\nFrance Ecopli;50;3,1\n", "3,10", 1);
+        accepte("entier, zéros, espace insécable", Entete + "France Ecopli;50;007\u00a0€", "7,00", 1);
+        accepte("pas offert", Entete + "France Rapide;3000;>>", ">>", 1);
+        accepte("Windows-1252", cp1252("Service;Jusqu'à (g);Prix\r\nFrance Rapide;20;3,47 €\r\n"), "3,47", 1);
+        accepte("virgule et guillemets", "Service,Jusqu'à (g),Prix\r\nFrance Rapide,20,\"3,47\"", "3,47", 1);
+        accepte("tabulation", "Service\tJusqu'à (g)\tPrix\nFrance Rapide\t20\t3,47", "3,47", 1);
+        accepte("désordre, casse, apostrophe courbe",
+                "PRIX;en vigueur le;JUSQU’À (G);service;Produit\r\n2,25;01/01/2026;20;vers ue (zone 1);Lettre", "2,25",
+                1);
+        accepte("nom du bouton", Entete + "Expédition vers UE ( Zone1);20;2,25", "2,25", 1);
+        accepte("colonnes sans nom vides", "Service;Jusqu'à (g);Prix;;\r\nFrance Rapide;20;3,47;;\r\n;;;;\r\n", "3,47",
+                1);
+        refuse("colonne manquante", "Service;Prix\r\nFrance Rapide;3,47",
+               ", ligne 1, colonne « Jusqu'à (g) » : elle manque ; attendu les colonnes « Service », « Jusqu'à (g) » "
+               "et « Prix ».");
+        refuse("colonne inconnue", "Service;Jusqu'à (g);Prix TTC",
+               ", ligne 1, colonne 3 : « Prix TTC » n'est pas une colonne connue ; attendu chaque colonne une fois "
+               "parmi « Service », « Jusqu'à (g) », « Prix », « Produit » et « En vigueur le ».");
+        refuse("colonne en double", "Service;Prix;Jusqu'à (g);prix",
+               ", ligne 1, colonne 4 : « prix » vient deux fois ; attendu chaque colonne une fois parmi « Service », "
+               "« Jusqu'à (g) », « Prix », « Produit » et « En vigueur le ».");
+        refuse("en-tête seul", Entete, ", ligne 2 : aucun prix ; attendu une ligne par tranche sous l'en-tête.");
+        refuse("service inconnu, guillemets doublés", Entete + "\"France \"\"Lente\"\"\";20;1",
+               ", ligne 2, colonne « Service » : « France \"Lente\" » n'est pas un service ; attendu « France Rapide "
+               "», « France Ecopli » ou « Vers UE (Zone 1) ».");
+        refuse("tranche inconnue", Entete + "France Ecopli;500;1",
+               ", ligne 2, colonne « Jusqu'à (g) » : « 500 » n'est pas une tranche de France Ecopli ; attendu 20, 50, "
+               "100 ou 250.");
+        refuse("tranche en double", Entete + "France Ecopli;20;1\r\nFrance Rapide;20;1\r\nFrance Ecopli;020;2",
+               ", ligne 4, colonne « Jusqu'à (g) » : la tranche de 20 g de France Ecopli est déjà à la ligne 2 ; "
+               "attendu chaque tranche une fois.");
+        for (const char *p : {"1,2,3", "-5", "abc", "3,475", "€ 3"})
+            refuse(p, Entete + "France Rapide;20;\"" + p + '"',
+                   QString(", ligne 2, colonne « Prix » : « %1 » n'est pas un prix ; attendu un nombre à deux "
+                           "décimales au plus, avec une virgule ou un point, suivi ou non de « € », ou « >> ».")
+                       .arg(p));
+        refuse("date impossible", "Service;Jusqu'à (g);Prix;En vigueur le\r\nFrance Rapide;20;1;31/02/2026",
+               ", ligne 2, colonne « En vigueur le » : « 31/02/2026 » n'est pas une date ; attendu une date comme "
+               "01/01/2026.");
+        refuse("produit qui change", "Service;Jusqu'à (g);Prix;Produit\r\nFrance Rapide;20;1;A\r\nFrance Rapide;50;1;B",
+               ", ligne 3, colonne « Produit » : « B » diffère de la ligne 2 ; attendu le même produit et la même date "
+               "sur toutes les lignes de France Rapide.");
+        refuse("case sans colonne", Entete + "France Rapide;20;1;x",
+               ", ligne 2, colonne 4 : « x » est dans une colonne sans nom ; attendu une case vide.");
+        refuse("guillemet non fermé", Entete + "France Rapide;20;\"1\r\n",
+               ", ligne 2, colonne 3 : un guillemet ouvre un champ sans le fermer ; attendu un guillemet fermant.");
+        refuse("texte après le guillemet", Entete + "France Rapide;\"20\"g;1",
+               ", ligne 2, colonne 2 : du texte suit le guillemet fermant ; attendu le séparateur ou la fin de la "
+               "ligne.");
+        refuse("pas du texte", Entete + QByteArray("France\0", 7),
+               ", ligne 2, colonne 7 : le caractère U+0000 ; attendu du texte en UTF-8 ou en Windows-1252.");
+        refuse("plus de 1 Mio", QByteArray(TailleMaximale + 1, ' '),
+               " : il dépasse 1 Mio ; attendu un fichier de tarifs de quelques lignes.");
+    }
+    void lecture()
+    {
+        QFETCH(QByteArray, fichier);
+        QFETCH(QString, prix);
+        QFETCH(int, tranches);
+        QFETCH(QString, refus);
+        const Lecture l = lire(fichier, "t.csv");
+        QCOMPARE(l.refus, refus);
+        QCOMPARE(l.services.isEmpty() ? QString() : l.services.first().prix.first().prix, prix);
+        for (const ServiceLu &s : l.services)
+            tranches -= int(s.prix.size());
+        QCOMPARE(tranches, 0);
+    }
+
+    // The stamp an import writes, and the warning of prices still to come,
+    // on 5 December 2026 at 10:45, beside a service whose prices come in 2028.
+    void dates_data()
+    {
+        QTest::addColumn<QDate>("enVigueur");
+        QTest::addColumn<QString>("tampon");
+        QTest::addColumn<QString>("avertissement");
+        QTest::newRow("sans date") << QDate() << "05/12/2026 à 10:45"
+                                   << "Ces prix entrent en vigueur le 1er janvier 2028.";
+        QTest::newRow("passée") << QDate(2026, 1, 1) << "01/01/2026 à 00:00"
+                                << "Ces prix entrent en vigueur le 1er janvier 2028.";
+        QTest::newRow("aujourd'hui") << QDate(2026, 12, 5) << "05/12/2026 à 00:00"
+                                     << "Ces prix entrent en vigueur le 1er janvier 2028.";
+        QTest::newRow("le 2 mars") << QDate(2027, 3, 2) << "02/03/2027 à 00:00"
+                                   << "Ces prix entrent en vigueur le 2 mars 2027.";
+    }
+    void dates()
+    {
+        QFETCH(QDate, enVigueur);
+        QFETCH(QString, tampon);
+        QFETCH(QString, avertissement);
+        const QDateTime maintenant(QDate(2026, 12, 5), QTime(10, 45));
+        const ServiceLu service{ServiceExpedition::TarifEcopli, {}, enVigueur, {}};
+        QCOMPARE(FichierTarifs::tampon(service, maintenant), tampon);
+        QCOMPARE(FichierTarifs::avertissement({service, {ServiceExpedition::TarifCEE, {}, QDate(2028, 1, 1), {}}},
+                                              maintenant.date()),
+                 avertissement);
+    }
+
+    // Into the defaults, the shipped file brings its prices and its day, and
+    // exports back as it is but for the products; a file naming one bracket
+    // of one service changes that bracket and that file alone; importing an
+    // export writes nothing; a save that fails says why.
+    void allerRetour()
+    {
+        QTemporaryDir dossier;
+        const FichiersIni fichiers(dossier.path());
+        ecrireFichiersManquants(fichiers);
+        ResultatImport r = importer(lire(Livre, "2026.csv"), fichiers);
+        QCOMPARE(r.echec, QString());
+        QCOMPARE(r.changements.size(), 19);
+        QCOMPARE(Tarifs::miseAJour(ServiceExpedition::TarifCEE, fichiers), "01/01/2026 à 00:00");
+        QCOMPARE(SymboleMonetaire::lire(fichiers), "€");
+        QCOMPARE(exporter(fichiers),
+                 QByteArray(Livre)
+                     .replace("Lettre Services Plus", "")
+                     .replace("Lettre verte", "")
+                     .replace("Lettre internationale", ""));
+
+        QByteArrayList avant = octets(fichiers);
+        r = importer(lire(Entete + "France Ecopli;50;9", "t.csv"), fichiers,
+                     QDateTime(QDate(2026, 12, 5), QTime(10, 45)));
+        QCOMPARE(r.changements.size(), 1);
+        const GrilleTarif ecopli = Tarifs::charger(ServiceExpedition::TarifEcopli, fichiers);
+        QCOMPARE(ecopli.Tranches[0].Prix + ecopli.Tranches[1].Prix + ecopli.MiseAJour, "1,529,0005/12/2026 à 10:45");
+        avant[2] = octets(fichiers)[2];
+        QCOMPARE(octets(fichiers), avant);
+
+        QVERIFY(importer(lire(exporter(fichiers), "export.csv"), fichiers).changements.isEmpty());
+        QCOMPARE(octets(fichiers), avant);
+
+        QVERIFY(QFile::remove(fichiers.chemin(FichierReglages::TarifNormal)));
+        QVERIFY(QDir().mkdir(fichiers.chemin(FichierReglages::TarifNormal)));
+        QVERIFY(importer(lire(Livre, "2026.csv"), fichiers).echec.endsWith("un dossier porte le nom du fichier."));
+    }
+
+    void corpus_data()
+    {
+        QTest::addColumn<QByteArray>("entree");
+        const QDir dir(QStringLiteral(AMBRELOT_CORPUS));
+        for (const QString &nom : dir.entryList(QDir::Files))
+            QTest::newRow(qPrintable(nom)) << lireOctets(dir.filePath(nom));
+    }
+    void corpus()
+    {
+        QFETCH(QByteArray, entree);
+        QCOMPARE(Proprietes::verifierTarifs(entree), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFichierTarifs)
+#include "tst_fichiertarifs.moc"
