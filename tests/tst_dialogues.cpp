@@ -9,11 +9,13 @@
 #include "outils.h"
 
 #include "commun/traductions.h"
+#include "dialogs/form8.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTableWidget>
 
 using Fenetre = Dialogues::Fenetre;
 
@@ -271,6 +273,32 @@ private slots:
                               "1", "4,25", "Annuler", "Rétablir", "Couper", "Copier", "Coller", "Supprimer",
                               "Tout sélectionner"}));
         QCOMPARE(banc.octets(c.fichier), avant);
+    }
+
+    // An import's preview: two services of a file for 2999 over the
+    // defaults, the table's rows (a bold price with *); "Enregistrer" accepts.
+    void form8()
+    {
+        Banc banc;
+        std::array<GrilleTarif, 3> grilles{};
+        for (const ServiceExpedition s : TousLesServices)
+            Tarifs::restaurerDefauts(grilles.at(int(s)) = Tarifs::grille(s));
+        const QByteArray fichier = "Service;Jusqu'à (g);Prix;Produit;En vigueur le\r\nFrance Ecopli;50;3,10;Lettre "
+                                   "verte;01/01/2999\r\nFrance Ecopli;20;0,59;Lettre verte;01/01/2999\r\nVers UE (Zone "
+                                   "1);20;2,25;;\r\n";
+        Form8 form8("2999.csv", FichierTarifs::lire(fichier, "2999.csv").services, grilles, &banc.principale);
+        QStringList vus = apercu(&form8);
+        const auto *tableau = enfant<QTableWidget>(&form8, "Grid1");
+        for (int l = -1; l < tableau->rowCount(); ++l) {
+            vus << QString();
+            for (int c = 0; c < tableau->columnCount(); ++c) {
+                const QTableWidgetItem *i = l < 0 ? tableau->horizontalHeaderItem(c) : tableau->item(l, c);
+                vus.last() += i->text() + (i->font().bold() ? "*|" : "|");
+            }
+        }
+        comparerApercu("Form8", vus);
+        cliquer(&form8, "Command1");
+        QCOMPARE(form8.result(), QDialog::Accepted);
     }
 };
 
