@@ -34,7 +34,13 @@ const char16_t *const NomsDesBoutons[]
 
 const QString FormatDate = QStringLiteral("dd/MM/yyyy");
 
-QString guillemets(const QString &texte) { return QStringLiteral("« ") + texte + QStringLiteral(" »"); }
+// A cell quoted in a refusal; a long one, cut, leaves the message readable.
+QString guillemets(const QString &texte)
+{
+    constexpr qsizetype Longueur = 40;
+    const QString montre = texte.size() > Longueur ? texte.first(Longueur) + u'…' : texte;
+    return QStringLiteral("« ") + montre + QStringLiteral(" »");
+}
 
 // Every refusal says where, what was found and what was expected.
 struct Refus
