@@ -46,10 +46,8 @@ int demarrer(QApplication &app, const FichiersIni &fichiers, const std::function
     // A second copy brings the first forward and leaves quietly before
     // anything shows: the user who starts the program again looks for it.
     InstanceUnique instance;
-    if (!instance.estSeule()) {
-        instance.appelerLaPremiere();
+    if (instance.premiereAppelee())
         return 0;
-    }
 
     installerTraductionsQt(app);
     // Lets the desktop match the window with its menu entry and icon.

@@ -8,15 +8,18 @@
 
 #include <memory>
 
-class QLocalServer;
+class QDeadlineTimer;
 class QLockFile;
+class QSocketNotifier;
 
 // One running copy of the program per account and program folder. The first
-// copy holds a lock and listens on a local socket, both in the account's
-// runtime folder ($XDG_RUNTIME_DIR, which only the account can enter): no
-// other account can see them, take them first or reach the socket. A later
-// copy asks the first to come forward, through the socket, then leaves.
-// Where the account has no runtime folder, every copy runs.
+// copy holds a lock and listens on a Unix socket, both in the account's
+// private folder (dossierPrive()): no other account can see them, take them
+// first or reach the socket. A later copy asks the first to come forward,
+// through the socket, and leaves once it has answered. No start ever ends
+// without a window: a lock whose owner is gone is taken over, and when the
+// owner lives but does not answer, or no private folder can be had, this
+// copy runs on its own and says why on standard error.
 class InstanceUnique : public QObject
 {
     Q_OBJECT
@@ -25,14 +28,11 @@ public:
     InstanceUnique();
     ~InstanceUnique() override;
 
-    bool estSeule() const { return m_seule; }
-
-    // A later copy: asks the first to come forward. Waits a second at most,
-    // so that a first copy that answers nothing (stopped, busy) holds no one.
-    void appelerLaPremiere() const;
+    // The first copy came forward: this one has nothing to show.
+    bool premiereAppelee() const { return m_premiereAppelee; }
 
     // The lock and the socket of the program that runs from `repertoire`,
-    // in the account's runtime folder; empty when there is none.
+    // in the account's private folder; empty when there is none.
     static QString cheminDuVerrou(const QString &repertoire);
     static QString cheminDeLaPrise(const QString &repertoire);
 
@@ -41,10 +41,13 @@ signals:
     void appelee();
 
 private:
+    bool appelerLaPremiere(const QDeadlineTimer &fin) const;
     void ecouter();
+    void repondre();
 
     std::unique_ptr<QLockFile> m_verrou;
-    QLocalServer *m_serveur = nullptr;
-    QString m_prise;
-    bool m_seule = true;
+    QSocketNotifier *m_notificateur = nullptr;
+    QByteArray m_prise;
+    int m_ecoute = -1;
+    bool m_premiereAppelee = false;
 };

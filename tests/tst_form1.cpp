@@ -21,8 +21,10 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QThread>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,10 +63,20 @@ struct Choix
     QString avant, gestes, apres, prix;
     int bips;
 };
+// With XDG_RUNTIME_DIR so ("absent": HOME unset too) and the first copy so,
+// or the lock it left, whether the program started now shows its window,
+// where the lock lands and what it says on standard error.
+struct Copie
+{
+    QString runtime, premiere;
+    bool fenetre;
+    QString lieu, erreur;
+};
 Q_DECLARE_METATYPE(Frappe)
 Q_DECLARE_METATYPE(Clic)
 Q_DECLARE_METATYPE(Commande)
 Q_DECLARE_METATYPE(Choix)
+Q_DECLARE_METATYPE(Copie)
 
 class TestForm1 : public QObject
 {
@@ -506,69 +518,132 @@ private slots:
         comparerApercu("Form7", lignes);
     }
 
-    // One copy of the program at a time: a first copy, forked from this
-    // test, holds the lock; the program started now calls it forward and
-    // leaves at once and quietly, even when that copy is stopped (it answers
-    // once it runs again, as a busy one), and starts when the copy was
-    // killed and left its lock behind. Both keep to the account's runtime
-    // folder: nothing lands in the temporary folder, which others share.
+    // One copy of the program at a time, and no start without a window. A
+    // first copy, forked from this test, holds the lock, or a crash left it
+    // empty or unreadable; the program started now calls the first copy
+    // forward and leaves, or opens its own window and, when a live copy holds
+    // the lock but does not answer, says why. Lock and socket land in the
+    // account's own folder: the runtime folder when it is sound, else
+    // ~/.cache/ambrelot, never the temporary folder, which others share.
     // Last, as the start-up sets the application's style.
     void uneSeuleCopie_data()
     {
-        QTest::addColumn<int>("signal"); // sent to the first copy
-        QTest::newRow("première copie au repos") << 0;
-        QTest::newRow("première copie arrêtée") << int(SIGSTOP);
-        QTest::newRow("première copie tuée") << int(SIGKILL);
+        QTest::addColumn<Copie>("cas");
+        QTest::newRow("première copie au repos") << Copie{"privé", "au repos", false, "runtime", ""};
+        QTest::newRow("première copie arrêtée") << Copie{"privé", "arrêtée", true, "runtime", "ne répond pas"};
+        QTest::newRow("première copie tuée") << Copie{"privé", "tuée", true, "runtime", ""};
+        QTest::newRow("première copie qui part") << Copie{"privé", "qui part", true, "runtime", ""};
+        QTest::newRow("prise retirée") << Copie{"privé", "sans prise", true, "runtime", "ne répond pas"};
+        QTest::newRow("verrou vide") << Copie{"privé", "verrou vide", true, "runtime", ""};
+        QTest::newRow("verrou illisible") << Copie{"privé", "verrou illisible", true, "runtime", ""};
+        QTest::newRow("chemin de prise trop long") << Copie{"long", "au repos", false, "runtime", ""};
+        QTest::newRow("XDG_RUNTIME_DIR relatif") << Copie{"relatif", "au repos", false, "cache", ""};
+        QTest::newRow("dossier d'exécution ouvert") << Copie{"ouvert", "au repos", false, "cache", ""};
+        QTest::newRow("HOME absent") << Copie{"absent", "", true, "", "aucun dossier sûr pour le verrou (~/.cache"};
     }
     void uneSeuleCopie()
     {
-        QFETCH(int, signal);
-        QTemporaryDir dossier, runtime, partage;
-        const QByteArray avant[] = {qgetenv("XDG_RUNTIME_DIR"), qgetenv("TMPDIR")};
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        QFETCH(Copie, cas);
+        const QString &runtime = cas.runtime, &premiere = cas.premiere, &lieu = cas.lieu, &erreur = cas.erreur;
+        const bool fenetre = cas.fenetre;
+        // Without HOME the account's real home would be used: only another
+        // account's, as root, can be tried.
+        if (runtime == "absent" && compteTeste() == geteuid())
+            QSKIP("HOME absent : essayé seulement sous root, comme un autre compte");
+        QTemporaryDir dossier, prive, maison, partage;
+        const char *variables[] = {"XDG_RUNTIME_DIR", "HOME", "TMPDIR"};
+        QByteArray avant[3];
+        for (int i = 0; i < 3; ++i)
+            avant[i] = qgetenv(variables[i]);
+        const auto remettre = qScopeGuard([&] {
+            for (int i = 0; i < 3; ++i)
+                qputenv(variables[i], avant[i]);
+        });
+        QString xdg = prive.path();
+        if (runtime == "long")
+            QCOMPARE(::mkdir(QFile::encodeName(xdg += '/' + QString(100, u'x')), 0700), 0);
+        if (runtime == "ouvert")
+            QCOMPARE(::chmod(QFile::encodeName(xdg), 0777), 0);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime == "relatif" ? "relatif" : xdg));
+        qputenv("HOME", QFile::encodeName(maison.path()));
+        // Open to every account, as /tmp is.
+        QCOMPARE(::chmod(QFile::encodeName(partage.path()), 01777), 0);
         qputenv("TMPDIR", QFile::encodeName(partage.path()));
-        const auto remettre = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", avant[0]), qputenv("TMPDIR", avant[1]); });
+        if (runtime == "absent")
+            qunsetenv("XDG_RUNTIME_DIR"), qunsetenv("HOME");
+        if (premiere.startsWith("verrou")) {
+            // Old, as a crash long ago left it.
+            const QString verrou = InstanceUnique::cheminDuVerrou(QCoreApplication::applicationDirPath());
+            QVERIFY(ecrireOctets(verrou, premiere == "verrou vide" ? "" : "\xff\xfe\n"));
+            QFile f(verrou);
+            QVERIFY(f.open(QIODevice::ReadWrite)
+                    && f.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        }
         int tube[2];
         QCOMPARE(pipe(tube), 0);
-        const pid_t premiere = fork();
-        if (premiere == 0) {
-            InstanceUnique instance;
-            char etats[2] = {instance.estSeule(), 0};
-            QObject::connect(&instance, &InstanceUnique::appelee, [&] { etats[1] = 1; });
-            if (write(tube[1], etats, 1) == 1) {
-                for (QDeadlineTimer fin(20000); !etats[1] && !fin.hasExpired();)
-                    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-                if (write(tube[1], etats + 1, 1) == 1)
+        pid_t copie = premiere.isEmpty() || premiere.startsWith("verrou") ? -1 : fork();
+        if (copie == 0) {
+            {
+                InstanceUnique instance;
+                char appelee = 0;
+                QObject::connect(&instance, &InstanceUnique::appelee, [&] { appelee = 1; });
+                if (write(tube[1], "1", 1) == 1 && premiere == "qui part")
+                    QThread::msleep(200);
+                else
+                    for (QDeadlineTimer fin(20000); !appelee && !fin.hasExpired();)
+                        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+                if (write(tube[1], &appelee, 1) == 1 && premiere != "qui part")
                     pause();
             }
             _exit(0);
         }
-        // Our own live child only: a pid of 0 or -1 would signal our whole
-        // process group, ctest and CI included.
-        QVERIFY(premiere > 0);
         const auto finir = qScopeGuard([&] {
-            ::kill(premiere, SIGKILL);
-            waitpid(premiere, nullptr, 0);
+            // Our own live child only: a pid of 0 or -1 would signal our
+            // whole process group, ctest and CI included.
+            if (copie > 0)
+                ::kill(copie, SIGKILL), waitpid(copie, nullptr, 0);
             close(tube[0]), close(tube[1]);
         });
-        char seule = 0;
-        QCOMPARE(read(tube[0], &seule, 1), 1);
-        QVERIFY(seule);
-        QVERIFY(signal == 0 || ::kill(premiere, signal) == 0);
-        if (signal == SIGKILL)
-            QCOMPARE(waitpid(premiere, nullptr, 0), premiere);
-        bool montree = false;
-        const auto montrer = [&](QWidget &) { montree = true, QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
-        QCOMPARE(demarrer(*qApp, FichiersIni(dossier.path()), montrer), 0);
-        QCOMPARE(montree, signal == SIGKILL);
-        if (signal != SIGKILL) {
-            QVERIFY(signal == 0 || ::kill(premiere, SIGCONT) == 0);
-            char appelee = 0;
-            QCOMPARE(read(tube[0], &appelee, 1), 1);
-            QVERIFY(appelee);
+        char prete = 0;
+        QVERIFY(copie < 0 || read(tube[0], &prete, 1) == 1);
+        if (premiere == "arrêtée" || premiere == "tuée")
+            QCOMPARE(::kill(copie, premiere == "tuée" ? SIGKILL : SIGSTOP), 0);
+        if (premiere == "tuée") {
+            QCOMPARE(waitpid(copie, nullptr, 0), copie);
+            copie = -1;
         }
-        QVERIFY(QFileInfo(InstanceUnique::cheminDuVerrou(QCoreApplication::applicationDirPath())).dir()
-                == QDir(runtime.path()));
+        if (premiere == "sans prise")
+            QVERIFY(QFile::remove(InstanceUnique::cheminDeLaPrise(QCoreApplication::applicationDirPath())));
+
+        // Looked at while a copy holds the lock: the window's, else the first.
+        const QString ici = lieu == "runtime" ? xdg : maison.path() + "/.cache/ambrelot";
+        const auto verrouIci = [&] { return QDir(ici).entryList({"*.lock"}).size() == 1; };
+        const auto seconde = [&] {
+            int sortie[2];
+            QCOMPARE(pipe(sortie), 0);
+            const int stderrAvant = dup(STDERR_FILENO);
+            dup2(sortie[1], STDERR_FILENO), close(sortie[1]);
+            bool montree = false, verrouVu = false;
+            const int code = demarrer(*qApp, FichiersIni(dossier.path()), [&](QWidget &) {
+                montree = true, verrouVu = verrouIci(), QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            });
+            fflush(stderr), dup2(stderrAvant, STDERR_FILENO), close(stderrAvant);
+            QFile dit;
+            QVERIFY(dit.open(sortie[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+            const QString texte = QString::fromLocal8Bit(dit.readAll());
+            QCOMPARE(code, 0);
+            QCOMPARE(montree, fenetre);
+            QCOMPARE(montree ? verrouVu : verrouIci(), !lieu.isEmpty());
+            if (erreur.isEmpty())
+                QVERIFY2(!texte.contains("Ambrelot"), qPrintable(texte));
+            else
+                QVERIFY2(texte.contains(QString(erreur).replace("~", QFile::decodeName(getpwuid(geteuid())->pw_dir))),
+                         qPrintable(texte));
+        };
+        QVERIFY(runtime == "absent" ? commeCompte(seconde) : (seconde(), !QTest::currentTestFailed()));
+        // The first copy came forward when this one showed nothing.
+        char appelee = 0;
+        QVERIFY(fenetre || (read(tube[0], &appelee, 1) == 1 && appelee));
         QCOMPARE(QDir(partage.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
                  QStringList());
     }
