@@ -48,9 +48,9 @@ const std::array<LabelDessin, 3> &labelsBas()
 const std::array<OptionDessin, 3> &options()
 {
     static const std::array<OptionDessin, 3> table{{
-        {u"Expédition France Rapide", u"Expédition en France Rapide"},
-        {u"Expédition France Ecopli", u"Expédition en France Ecopli (Tarif Lent)"},
-        {u"Expédition vers UE ( Zone1)", u"Expédition en UE (l'Union Européenne)"},
+        {u"Expédition en France Rapide"},
+        {u"Expédition en France Ecopli (Tarif Lent)"},
+        {u"Expédition en UE (l'Union Européenne)"},
     }};
     return table;
 }

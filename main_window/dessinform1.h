@@ -62,10 +62,10 @@ enum LabelBas { Label27, Label31, Label32 };
 const std::array<LabelDessin, 3> &labelsBas();
 inline constexpr QRect Image1 = twips(1680, 120, 1215, 1575);
 
-// The service options, indexed by ServiceExpedition: caption and help text.
+// The service options, indexed by ServiceExpedition: their help texts; their
+// captions are the grids' NomOption.
 struct OptionDessin
 {
-    const char16_t *legende;
     const char16_t *aide;
 };
 inline constexpr int GaucheOptions = 120;

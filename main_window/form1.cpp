@@ -183,7 +183,7 @@ void Form1::construireOptions(QGroupBox *cadre)
     for (const ServiceExpedition service : TousLesServices) {
         const auto i = std::size_t(service);
         const OptionDessin &d = options().at(i);
-        auto *o = new QRadioButton(texte(d.legende), cadre);
+        auto *o = new QRadioButton(Tarifs::grille(service).NomOption, cadre);
         o->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         o->setGeometry(twips(GaucheOptions, cadres().at(Frame7).hautPremiereLigne + PasDesLignes * int(i),
                              LargeurOptions, HauteurOptions));

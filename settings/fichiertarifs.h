@@ -19,6 +19,10 @@
 // from the current grids.
 namespace FichierTarifs {
 
+// The columns, in the order an export writes them, and their names.
+enum Colonne { Service, Poids, Prix, Produit, EnVigueur, NombreColonnes };
+const QString &nomColonne(int colonne);
+
 // A price file is a few lines; anything larger is not one.
 inline constexpr qsizetype TailleMaximale = 1024 * 1024;
 

@@ -10,13 +10,33 @@ namespace Tarifs {
 
 namespace {
 
-GrilleTarif construire(ServiceExpedition service, const char *nom, FichierReglages fichier, const char *nomFichier,
-                       const QString &section, std::initializer_list<std::pair<int, const char *>> tranches,
-                       const QString &prefixeCle)
+// Who the grid is: its service, its names, its file and its price section.
+struct Identite
 {
-    GrilleTarif g{
-        service, QString::fromLatin1(nom), fichier, QString::fromLatin1(nomFichier), section, {}, {}, {}, false, {},
-        {}};
+    ServiceExpedition service;
+    const char16_t *nom;
+    const char16_t *nomOption;
+    FichierReglages fichier;
+    const char *nomFichier;
+    const char *section;
+    const char *prefixeCle;
+};
+
+GrilleTarif construire(const Identite &i, std::initializer_list<std::pair<int, const char *>> tranches)
+{
+    GrilleTarif g{i.service,
+                  QString::fromUtf16(i.nom),
+                  QString::fromUtf16(i.nomOption),
+                  i.fichier,
+                  QString::fromLatin1(i.nomFichier),
+                  QString::fromLatin1(i.section),
+                  {},
+                  {},
+                  {},
+                  false,
+                  {},
+                  {}};
+    const QString prefixeCle = QString::fromLatin1(i.prefixeCle);
     for (const auto &[poidsMaxi, prix] : tranches)
         g.Tranches.append(TrancheTarif{
             poidsMaxi, prefixeCle + QString::number(poidsMaxi) + QStringLiteral("Gr"), QString::fromLatin1(prix), {}});
@@ -25,8 +45,8 @@ GrilleTarif construire(ServiceExpedition service, const char *nom, FichierReglag
 
 GrilleTarif construireNormal()
 {
-    GrilleTarif g = construire(ServiceExpedition::TarifNormal, "France Rapide", FichierReglages::TarifNormal,
-                               "TarifNormal", QStringLiteral("Tarification"),
+    GrilleTarif g = construire({ServiceExpedition::TarifNormal, u"France Rapide", u"Expédition France Rapide",
+                                FichierReglages::TarifNormal, "TarifNormal", "Tarification", "TarifN"},
                                {{20, "0,66"},
                                 {50, "1,10"},
                                 {100, "1,65"},
@@ -34,8 +54,7 @@ GrilleTarif construireNormal()
                                 {500, "3,55"},
                                 {1000, "4,65"},
                                 {2000, "6,00"},
-                                {3000, "7,00"}},
-                               QStringLiteral("TarifN"));
+                                {3000, "7,00"}});
     g.PorteSymbole = true;
     return g;
 }
@@ -43,10 +62,9 @@ GrilleTarif construireNormal()
 GrilleTarif construireCEE()
 {
     GrilleTarif g = construire(
-        ServiceExpedition::TarifCEE, "Vers UE (Zone 1)", FichierReglages::TarifCEE, "TarifCEE",
-        QStringLiteral("Tarification"),
-        {{20, "0,83"}, {50, "1,38"}, {100, "1,85"}, {250, "4,15"}, {500, "6,15"}, {1000, "8,80"}, {2000, "12,65"}},
-        QStringLiteral("TarifCEE"));
+        {ServiceExpedition::TarifCEE, u"Vers UE (Zone 1)", u"Expédition vers UE ( Zone1)", FichierReglages::TarifCEE,
+         "TarifCEE", "Tarification", "TarifCEE"},
+        {{20, "0,83"}, {50, "1,38"}, {100, "1,85"}, {250, "4,15"}, {500, "6,15"}, {1000, "8,80"}, {2000, "12,65"}});
     // The bracket up to 2000 g has always been stored under the 1500 key,
     // and the 2000 key holds a value no price comes from.
     g.Tranches.last().Cle = QStringLiteral("TarifCEE1500Gr");
@@ -61,9 +79,9 @@ const GrilleTarif &grille(ServiceExpedition service)
     // Indexed by ServiceExpedition.
     static const std::array<GrilleTarif, 3> grilles{
         construireNormal(),
-        construire(ServiceExpedition::TarifEcopli, "France Ecopli", FichierReglages::TarifEcopli, "TarifEcopli",
-                   QStringLiteral("TarificationEcopli"), {{20, "0,59"}, {50, "0,87"}, {100, "1,20"}, {250, "2,10"}},
-                   QStringLiteral("TarifE")),
+        construire({ServiceExpedition::TarifEcopli, u"France Ecopli", u"Expédition France Ecopli",
+                    FichierReglages::TarifEcopli, "TarifEcopli", "TarificationEcopli", "TarifE"},
+                   {{20, "0,59"}, {50, "0,87"}, {100, "1,20"}, {250, "2,10"}}),
         construireCEE(),
     };
     return grilles.at(std::size_t(service));

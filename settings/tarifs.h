@@ -26,6 +26,7 @@ struct GrilleTarif
 {
     ServiceExpedition Service;
     QString Nom; // "France Rapide", as the comparison names it
+    QString NomOption; // "Expédition France Rapide", as the main window's option button does
     FichierReglages Fichier;
     QString NomFichier; // the file's base name, "TarifNormal" for TarifNormal.ini
     QString Section;
