@@ -10,6 +10,16 @@ namespace {
 
 QString grammes(int poids) { return QString::number(poids) + QStringLiteral(" g"); }
 
+// The bound of the last bracket below `avant` that is offered; 0 if none.
+int dernierPoidsOffert(const GrilleTarif &g, qsizetype avant)
+{
+    for (qsizetype i = avant - 1; i >= 0; --i) {
+        if (estOfferte(g.Tranches.at(i)))
+            return g.Tranches.at(i).PoidsMaxi;
+    }
+    return 0;
+}
+
 } // namespace
 
 Comparaison comparerServices(const std::optional<Decimal4> &total, const std::array<GrilleTarif, 3> &grilles,
@@ -27,7 +37,7 @@ Comparaison comparerServices(const std::optional<Decimal4> &total, const std::ar
         s.prixDu = g.MiseAJour.isEmpty() ? QStringLiteral("jamais enregistrés") : g.MiseAJour;
         const qsizetype t = trancheApplicable(total, g);
         if (t == g.Tranches.size()) {
-            s.tranche = QStringLiteral("au-delà de ") + grammes(g.Tranches.last().PoidsMaxi);
+            s.tranche = QStringLiteral("au-delà de ") + grammes(dernierPoidsOffert(g, premiereTranche(total, g)));
             continue;
         }
         const TrancheTarif &tranche = g.Tranches.at(t);
@@ -35,10 +45,11 @@ Comparaison comparerServices(const std::optional<Decimal4> &total, const std::ar
         // Beyond the decimal's range only for a total far below zero.
         if (const auto marge = Decimal4::depuisDouble(tranche.PoidsMaxi)->moins(*total))
             s.marge = QStringLiteral("encore ") + marge->texte() + QStringLiteral(" g");
-        s.suivante = t + 1 == g.Tranches.size() ? QStringLiteral("aucune")
-                                                : avecSymbole(g.Tranches.at(t + 1).Prix, symbole)
-                + QStringLiteral(" jusqu'à ") + grammes(g.Tranches.at(t + 1).PoidsMaxi);
-        montants.at(std::size_t(service)) = nombreFrancais(tranche.Prix);
+        s.suivante = t + 1 == g.Tranches.size() || !estOfferte(g.Tranches.at(t + 1))
+            ? QStringLiteral("aucune")
+            : avecSymbole(g.Tranches.at(t + 1).Prix, symbole) + QStringLiteral(" jusqu'à ")
+                + grammes(g.Tranches.at(t + 1).PoidsMaxi);
+        montants.at(std::size_t(service)) = montant(tranche.Prix);
     }
     std::optional<double> plusBas;
     for (const std::optional<double> &m : montants) {

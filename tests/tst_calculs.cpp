@@ -25,6 +25,7 @@ struct Comparee
 {
     QString total, symbole;
     QStringList premiers, services, tampons = {}, datesEtLignes = {};
+    QString prix3000 = {}; // France Rapide's last bracket
 };
 Q_DECLARE_METATYPE(Total)
 Q_DECLARE_METATYPE(Comparee)
@@ -245,12 +246,23 @@ private slots:
             "3000", "€", {}, {"*7,00 €|jusqu'à 3000 g|encore 0 g|aucune", auDela[1], auDela[2]}};
         QTest::newRow("3001 g") << Comparee{"3001", "€", {}, auDela};
         QTest::newRow("hors de la plage") << Comparee{"", "€", {}, auDela};
-        QTest::newRow("prix non numériques") << Comparee{"12,5",
-                                                         "$",
-                                                         {"abc", "1.52", ""},
-                                                         {"abc $|jusqu'à 20 g|encore 7,5 g|1,10 $ jusqu'à 50 g",
-                                                          "1.52 $|jusqu'à 20 g|encore 7,5 g|0,87 $ jusqu'à 50 g",
-                                                          " $|jusqu'à 20 g|encore 7,5 g|1,38 $ jusqu'à 50 g"}};
+        QTest::newRow("montants : signe, point, exposant")
+            << Comparee{"12,5",
+                        "$",
+                        {"-5", "1.52", "1E-400"},
+                        {"-5 $|jusqu'à 20 g|encore 7,5 g|1,10 $ jusqu'à 50 g",
+                         "*1.52 $|jusqu'à 20 g|encore 7,5 g|0,87 $ jusqu'à 50 g",
+                         "1E-400 $|jusqu'à 20 g|encore 7,5 g|1,38 $ jusqu'à 50 g"}};
+        QTest::newRow("2500 g, tranche de 3000 g non offerte")
+            << Comparee{"2500", "€", {}, {">>|au-delà de 2000 g||", auDela[1], auDela[2]}, {}, {}, ">>"};
+        QTest::newRow("1500 g, tranche suivante non offerte") << Comparee{
+            "1500",
+            "€",
+            {},
+            {"*6,00 €|jusqu'à 2000 g|encore 500 g|aucune", auDela[1], "12,65 €|jusqu'à 2000 g|encore 500 g|aucune"},
+            {},
+            {},
+            ">>"};
         QTest::newRow("tampons : aucun, la veille du 1er janvier, le 1er janvier")
             << Comparee{"12,5",
                         "€",
@@ -284,6 +296,8 @@ private slots:
             if (!c.premiers.isEmpty())
                 g.Tranches[0].Prix = c.premiers.at(int(s));
             g.MiseAJour = c.tampons.value(int(s));
+            if (!c.prix3000.isEmpty() && s == ServiceExpedition::TarifNormal)
+                g.Tranches.last().Prix = c.prix3000;
         }
         const auto total = Decimal4::depuisTexte(c.total);
         const Comparaison vue
