@@ -32,7 +32,7 @@ add_custom_target(documentation_paquet ALL DEPENDS ${fichiers_compresses})
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/paquet/ambrelot.1.gz DESTINATION share/man/man1)
 install(FILES ${metainfo} DESTINATION share/metainfo)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${CMAKE_CURRENT_BINARY_DIR}/paquet/changelog.Debian.gz
-    DESTINATION share/doc/ambrelot)
+    ${PROJECT_SOURCE_DIR}/README.md DESTINATION share/doc/ambrelot)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ambrelot)

@@ -8,7 +8,10 @@
 
 #include <QFile>
 
-ResultatEcriture ecrireFichiersManquants(const FichiersIni &fichiers, const QString &tampon)
+#include <algorithm>
+
+ResultatEcriture ecrireFichiersManquants(const FichiersIni &fichiers, const QString &tampon,
+                                         const QList<FichierTarifs::ServiceLu> &tarifs)
 {
     const auto manque = [&](FichierReglages f) { return !QFile::exists(fichiers.chemin(f)); };
     QList<ResultatEcriture> resultats;
@@ -19,7 +22,15 @@ ResultatEcriture ecrireFichiersManquants(const FichiersIni &fichiers, const QStr
         if (!manque(grille.Fichier))
             continue;
         Tarifs::restaurerDefauts(grille);
-        resultats.append(Tarifs::enregistrer(grille, fichiers, tampon));
+        const auto lu = std::find_if(tarifs.cbegin(), tarifs.cend(),
+                                     [service](const FichierTarifs::ServiceLu &s) { return s.service == service; });
+        if (lu == tarifs.cend()) {
+            resultats.append(Tarifs::enregistrer(grille, fichiers, tampon));
+            continue;
+        }
+        for (const FichierTarifs::PrixLu &p : lu->prix)
+            grille.Tranches[p.tranche].Prix = p.prix;
+        resultats.append(Tarifs::enregistrer(grille, fichiers, FichierTarifs::tampon(*lu, QDateTime::currentDateTime())));
     }
     QStringList raisons;
     for (const ResultatEcriture &r : resultats) {

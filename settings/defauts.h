@@ -4,6 +4,7 @@
 #pragma once
 
 #include "settings/fichiersini.h"
+#include "settings/fichiertarifs.h"
 
 #include <QString>
 
@@ -12,5 +13,8 @@
 // when the user last saved, and in a shipped file nobody has: it keeps the
 // key, empty, so that the sections stand in the order a save writes them, the
 // first save only fills values in, and a user's copy differs from the shipped
-// file by what the user changed alone. Fails with every file's reason.
-ResultatEcriture ecrireFichiersManquants(const FichiersIni &fichiers, const QString &tampon = {});
+// file by what the user changed alone. The grids a price file names take
+// its prices and the stamp of its date instead. Fails with every file's
+// reason.
+ResultatEcriture ecrireFichiersManquants(const FichiersIni &fichiers, const QString &tampon = {},
+                                         const QList<FichierTarifs::ServiceLu> &tarifs = {});

@@ -6,6 +6,7 @@
 set -eu
 build=$1
 attendus=$2
+tarifs=$3
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 echoue() { echo "ÉCHEC : $*" >&2; exit 1; }
@@ -16,11 +17,18 @@ programme="$prefix/lib/ambrelot"
 [ "$(stat -c %a "$programme")" = 755 ] || echoue "dossier du programme en $(stat -c %a "$programme")"
 [ -x "$prefix/bin/ambrelot" ] || echoue "lanceur absent"
 [ -x "$programme/ambrelot" ] || echoue "exécutable absent"
-# The default settings, byte for byte: no update stamp, as nobody saved them.
+# The default weights byte for byte, with no update stamp, as nobody saved
+# them; the tariff files hold the year's price file, which an export of them
+# gives back, products aside.
+cmp -s "$programme/PoidsElements.ini" "$attendus/PoidsElements.ini" || echoue "PoidsElements.ini différent"
 for f in PoidsElements TarifNormal TarifEcopli TarifCEE; do
-    cmp -s "$programme/$f.ini" "$attendus/$f.ini" || echoue "$f.ini absent ou différent des valeurs d'origine"
     [ "$(stat -c %a "$programme/$f.ini")" = 644 ] || echoue "$f.ini en $(stat -c %a "$programme/$f.ini")"
 done
+cmp -s "$prefix/share/ambrelot/tarifs/2026.csv" "$tarifs/2026.csv" || echoue "tarifs/2026.csv non installé"
+XDG_CONFIG_HOME="$prefix/config" "$prefix/bin/ambrelot" --exporter-tarifs "$prefix/export.csv" >/dev/null \
+    || echoue "export des tarifs livrés impossible"
+sed '2,$ s/^\([^;]*;[^;]*;[^;]*;\)[^;]*;/\1;/' "$tarifs/2026.csv" | cmp -s - "$prefix/export.csv" \
+    || echoue "les tarifs livrés ne sont pas ceux de tarifs/2026.csv"
 bureau="$prefix/share/applications/ambrelot.desktop"
 [ -f "$bureau" ] || echoue "entrée de bureau absente"
 grep -qx "Exec=$prefix/bin/ambrelot" "$bureau" || echoue "Exec faux dans $bureau"
