@@ -65,6 +65,12 @@ void Dialogues::afficher(Fenetre fenetre)
         QCoreApplication::sendPostedEvents(dialogue, QEvent::DeferredDelete);
 }
 
+void Dialogues::oublierTarifs()
+{
+    for (QPointer<FormTarif> &dialogue : m_tarifs)
+        delete dialogue;
+}
+
 Form2 *Dialogues::form2()
 {
     if (!m_form2) {

@@ -43,6 +43,10 @@ public:
 
     bool estCharge(Fenetre fenetre) const;
 
+    // Unloads the tariff dialogs, which are hidden: the next read of a price
+    // loads it again from its file, as after their own save.
+    void oublierTarifs();
+
     // Shows the window modally over the main window and returns once it has
     // gone; the caller then runs its activation.
     void afficher(Fenetre fenetre);

@@ -114,19 +114,23 @@ const std::array<LigneDessin, CatalogueElements::NombreEntrees> &lignes()
     return table;
 }
 
-const std::array<EntreeMenu, 7> &menuFichier()
+const std::array<EntreeMenu, 9> &menuFichier()
 {
     using F = Fenetre;
-    static const std::array<EntreeMenu, 7> table{{
-        {u"MnuParamètres", u"&Poids des Eléments", Qt::CTRL | Qt::Key_P, F::Poids, u":/images/poids.svg"},
-        {u"MnuBar1", nullptr, {}, {}, nullptr},
-        {u"MnuTarifNormale", u"Tarif France &Rapide", Qt::CTRL | Qt::Key_R, F::TarifNormal, u":/images/tr.svg"},
-        {u"MnuEcopli", u"Tarif France &Ecopli", Qt::CTRL | Qt::Key_E, F::TarifEcopli, u":/images/te.svg"},
-        {u"MnuTarifCEE", u"Tarif Vers UE", Qt::CTRL | Qt::Key_C, F::TarifCEE, u":/images/tce.svg"},
-        {u"MnuBar2", nullptr, {}, {}, nullptr},
+    using C = Commande;
+    static const std::array<EntreeMenu, 9> table{{
+        {u"MnuParamètres", u"&Poids des Eléments", Qt::CTRL | Qt::Key_P, C::Ouvrir, F::Poids, u":/images/poids.svg"},
+        {u"MnuBar1", nullptr, {}, {}, {}, nullptr},
+        {u"MnuTarifNormale", u"Tarif France &Rapide", Qt::CTRL | Qt::Key_R, C::Ouvrir, F::TarifNormal,
+         u":/images/tr.svg"},
+        {u"MnuEcopli", u"Tarif France &Ecopli", Qt::CTRL | Qt::Key_E, C::Ouvrir, F::TarifEcopli, u":/images/te.svg"},
+        {u"MnuTarifCEE", u"Tarif Vers UE", Qt::CTRL | Qt::Key_C, C::Ouvrir, F::TarifCEE, u":/images/tce.svg"},
+        {u"MnuImporter", u"&Importer des tarifs…", Qt::CTRL | Qt::Key_I, C::Importer, {}, nullptr},
+        {u"MnuExporter", u"E&xporter les tarifs…", {}, C::Exporter, {}, nullptr},
+        {u"MnuBar2", nullptr, {}, {}, {}, nullptr},
         // Nothing to save on leaving: the counts are never kept and the
         // settings are saved by their dialogs only.
-        {u"MnuQuitter", u"&Quitter", Qt::CTRL | Qt::Key_Q, {}, u":/images/croix.svg"},
+        {u"MnuQuitter", u"&Quitter", Qt::CTRL | Qt::Key_Q, C::Quitter, {}, u":/images/croix.svg"},
     }};
     return table;
 }

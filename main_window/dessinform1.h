@@ -86,17 +86,19 @@ struct LigneDessin
 };
 const std::array<LigneDessin, CatalogueElements::NombreEntrees> &lignes();
 
-// The drop-down menu's entries: design name, caption, shortcut, window
-// shown and picture; without a caption, a separator.
+// The drop-down menu's entries: design name, caption, shortcut, what it
+// does and picture; without a caption, a separator.
+enum class Commande { Ouvrir, Importer, Exporter, Quitter };
 struct EntreeMenu
 {
     const char16_t *nom;
     const char16_t *legende;
     QKeyCombination raccourci;
-    std::optional<Fenetre> fenetre;
+    Commande commande;
+    Fenetre fenetre; // the window Ouvrir shows
     const char16_t *image;
 };
-const std::array<EntreeMenu, 7> &menuFichier();
+const std::array<EntreeMenu, 9> &menuFichier();
 
 // The menu bar's and the drop-down's colours and font spacing.
 QString styleMenus();

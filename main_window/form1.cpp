@@ -10,6 +10,7 @@
 #include "commun/legendecliquable.h"
 #include "dialogs/dialogues.h"
 #include "dialogs/form7.h"
+#include "dialogs/form8.h"
 #include "main_window/aidesurvol.h"
 #include "main_window/horloge.h"
 #include "main_window/images.h"
@@ -17,11 +18,15 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -48,6 +53,14 @@ void peindre(QLabel *label, std::optional<QColor> texte, bool opaque)
     p.setColor(QPalette::Window, systeme.color(QPalette::Button));
     label->setPalette(p);
     label->setAutoFillBackground(opaque);
+}
+
+// A failure the user must know of; the message names files, shown as text.
+void signaler(QWidget *fenetre, const QString &titre, const QString &message)
+{
+    QMessageBox boite(QMessageBox::Warning, titre, message, QMessageBox::Ok, fenetre);
+    boite.setTextFormat(Qt::PlainText);
+    boite.exec();
 }
 
 QLabel *creerLabelDessine(QWidget *parent, const LabelDessin &d)
@@ -232,14 +245,12 @@ void Form1::construireMenus()
             fichier->addSeparator()->setObjectName(texte(e.nom));
             continue;
         }
-        QAction *a = fichier->addAction(icone(texte(e.image)), texte(e.legende));
+        QAction *a = fichier->addAction(e.image ? icone(texte(e.image)) : QIcon(), texte(e.legende));
         a->setObjectName(texte(e.nom));
         a->setShortcut(e.raccourci);
-        raccourcis.append(a->shortcut());
-        if (e.fenetre)
-            connect(a, &QAction::triggered, this, [this, f = *e.fenetre] { ouvrir(f); });
-        else
-            connect(a, &QAction::triggered, qApp, &QCoreApplication::quit);
+        if (!a->shortcut().isEmpty())
+            raccourcis.append(a->shortcut());
+        connect(a, &QAction::triggered, this, [this, e] { commande(e); });
     }
     QAction *raz = barre->addAction(QStringLiteral("&RAZ"));
     raz->setObjectName(QStringLiteral("MnuRaz"));
@@ -257,6 +268,60 @@ void Form1::construireMenus()
     // itself; the menu's shortcuts come first.
     for (ChampSaisie *b : m_cases)
         b->cederRaccourcis(raccourcis);
+}
+
+void Form1::commande(const EntreeMenu &entree)
+{
+    switch (entree.commande) {
+    case Commande::Ouvrir:
+        ouvrir(entree.fenetre);
+        break;
+    case Commande::Importer:
+        importerTarifs();
+        break;
+    case Commande::Exporter:
+        exporterTarifs();
+        break;
+    case Commande::Quitter:
+        QCoreApplication::quit();
+        break;
+    }
+}
+
+void Form1::importerTarifs()
+{
+    const QString chemin = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Importer des tarifs"), FichiersIni::dossierDesTarifs(), QStringLiteral("Tarifs (*.csv)"));
+    if (chemin.isEmpty())
+        return;
+    const FichiersIni &fichiers = m_dialogues->fichiers();
+    const FichierTarifs::Lecture lecture = FichierTarifs::lireFichier(chemin);
+    if (!lecture.refus.isEmpty()) {
+        signaler(this, QStringLiteral("Tarifs non importés"), lecture.refus);
+        return;
+    }
+    Form8 apercu(QFileInfo(chemin).fileName(), lecture.services, FichierTarifs::grillesActuelles(fichiers), this);
+    if (apercu.exec() != QDialog::Accepted)
+        return;
+    const FichierTarifs::ResultatImport r = FichierTarifs::importer(lecture, fichiers);
+    if (!r.echec.isEmpty())
+        signaler(this, QStringLiteral("Tarifs non importés"), r.echec);
+    // Even after a failure, the grids saved before it are on disk: the
+    // dialogs that hold the prices read their files again.
+    m_dialogues->oublierTarifs();
+    activation();
+}
+
+void Form1::exporterTarifs()
+{
+    const QString propose = QDir::home().filePath(QStringLiteral("tarifs-") + QDate::currentDate().toString(Qt::ISODate)
+                                                  + QStringLiteral(".csv"));
+    const QString chemin = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter les tarifs"), propose,
+                                                        QStringLiteral("Tarifs (*.csv)"));
+    if (chemin.isEmpty())
+        return;
+    if (const QString echec = FichierTarifs::exporterVers(chemin, m_dialogues->fichiers()); !echec.isEmpty())
+        signaler(this, QStringLiteral("Tarifs non exportés"), echec);
 }
 
 void Form1::showEvent(QShowEvent *evenement)

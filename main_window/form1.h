@@ -61,7 +61,10 @@ private:
     void Total_Grammes(bool bipAuDela = true);
     void clicOption(ServiceExpedition service, bool bipAuDela = true);
     void clicLegende(int ligne, Qt::MouseButton bouton);
+    void commande(const DessinForm1::EntreeMenu &entree);
     void ouvrir(Dialogues::Fenetre fenetre);
+    void importerTarifs();
+    void exporterTarifs();
     void comparer();
 
     void ecrireLegendeFenetre();

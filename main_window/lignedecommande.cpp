@@ -7,10 +7,8 @@
 #include "settings/fichiertarifs.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <cerrno>
@@ -48,15 +46,7 @@ bool fenetreOuverte(const FichiersIni &fichiers)
 
 bool importer(const QString &chemin, const FichiersIni &fichiers, QTextStream &sortie, QTextStream &erreurs)
 {
-    const QString nom = QFileInfo(chemin).fileName();
-    QFile fichier(chemin);
-    if (!QFileInfo(chemin).isFile() || !fichier.open(QIODevice::ReadOnly)) {
-        erreurs << QStringLiteral("Le fichier « %1 » ne peut pas être lu.\n").arg(nom);
-        return false;
-    }
-    // One byte past the limit is enough to refuse a larger file.
-    const FichierTarifs::ResultatImport r
-        = FichierTarifs::importer(FichierTarifs::lire(fichier.read(FichierTarifs::TailleMaximale + 1), nom), fichiers);
+    const FichierTarifs::ResultatImport r = FichierTarifs::importer(FichierTarifs::lireFichier(chemin), fichiers);
     for (const FichierTarifs::LigneTarif &l : r.changements)
         sortie << QStringLiteral("%1, jusqu'à %2 g : %3 → %4\n")
                       .arg(Tarifs::grille(l.service).Nom, QString::number(l.poidsMaxi), l.actuel, l.nouveau);
@@ -73,14 +63,11 @@ bool importer(const QString &chemin, const FichiersIni &fichiers, QTextStream &s
 
 bool exporter(const QString &chemin, const FichiersIni &fichiers, QTextStream &sortie, QTextStream &erreurs)
 {
-    const QByteArray octets = FichierTarifs::exporter(fichiers);
-    QSaveFile fichier(chemin);
-    const QString nom = QFileInfo(chemin).fileName();
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit()) {
-        erreurs << QStringLiteral("Le fichier « %1 » ne peut pas être écrit.\n").arg(nom);
+    if (const QString echec = FichierTarifs::exporterVers(chemin, fichiers); !echec.isEmpty()) {
+        erreurs << echec << u'\n';
         return false;
     }
-    sortie << QStringLiteral("Tarifs exportés dans « %1 ».\n").arg(nom);
+    sortie << QStringLiteral("Tarifs exportés dans « %1 ».\n").arg(QFileInfo(chemin).fileName());
     return true;
 }
 

@@ -30,7 +30,8 @@ ResultatEcriture ecrireFichiersManquants(const FichiersIni &fichiers, const QStr
         }
         for (const FichierTarifs::PrixLu &p : lu->prix)
             grille.Tranches[p.tranche].Prix = p.prix;
-        resultats.append(Tarifs::enregistrer(grille, fichiers, FichierTarifs::tampon(*lu, QDateTime::currentDateTime())));
+        resultats.append(
+            Tarifs::enregistrer(grille, fichiers, FichierTarifs::tampon(*lu, QDateTime::currentDateTime())));
     }
     QStringList raisons;
     for (const ResultatEcriture &r : resultats) {

@@ -54,6 +54,13 @@ QString FichiersIni::repertoireDuCompte()
     return configuration + QStringLiteral("/ambrelot");
 }
 
+QString FichiersIni::dossierDesTarifs()
+{
+    const QDir programme(QCoreApplication::applicationDirPath());
+    const QString aCote = programme.filePath(QStringLiteral("tarifs"));
+    return QFileInfo(aCote).isDir() ? aCote : programme.filePath(QStringLiteral("../../share/ambrelot/tarifs"));
+}
+
 QString FichiersIni::chemin(FichierReglages fichier) const
 {
     return m_repertoire + u'/' + nomDeFichier(fichier) + QStringLiteral(".ini");

@@ -37,6 +37,9 @@ public:
     // $XDG_CONFIG_HOME/ambrelot, or ~/.config/ambrelot when that variable is
     // unset or not an absolute path.
     static QString repertoireDuCompte();
+    // The price files installed with the program: beside it in a build
+    // folder, else in share/ambrelot/tarifs of its prefix.
+    static QString dossierDesTarifs();
 
     QString repertoire() const { return m_repertoire; }
     QString repertoireUtilisateur() const { return m_repertoireUtilisateur; }

@@ -4,7 +4,10 @@
 
 #include "settings/miseajour.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <optional>
@@ -106,6 +109,25 @@ QByteArray exporter(const FichiersIni &fichiers)
                 + QStringLiteral("\r\n");
     }
     return "\xEF\xBB\xBF" + texte.toUtf8();
+}
+
+Lecture lireFichier(const QString &chemin)
+{
+    const QString nom = QFileInfo(chemin).fileName();
+    QFile fichier(chemin);
+    if (!QFileInfo(chemin).isFile() || !fichier.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("Le fichier « %1 » ne peut pas être lu.").arg(nom)};
+    // One byte past the limit is enough to refuse a larger file.
+    return lire(fichier.read(TailleMaximale + 1), nom);
+}
+
+QString exporterVers(const QString &chemin, const FichiersIni &fichiers)
+{
+    const QByteArray octets = exporter(fichiers);
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit())
+        return QStringLiteral("Le fichier « %1 » ne peut pas être écrit.").arg(QFileInfo(chemin).fileName());
+    return {};
 }
 
 } // namespace FichierTarifs

@@ -52,6 +52,8 @@ struct Lecture
 // Reads the bytes of the file named `nomFichier` (its name only appears in
 // the refusal).
 Lecture lire(QByteArrayView octets, const QString &nomFichier);
+// Reads the file at `chemin`, refused when it cannot be read.
+Lecture lireFichier(const QString &chemin);
 
 // One bracket of a named service, its price now and after the import.
 struct LigneTarif
@@ -94,5 +96,8 @@ ResultatImport importer(const Lecture &lecture, const FichiersIni &fichiers,
 // The three grids, every bracket, ";" separated, UTF-8 with a byte-order
 // mark, CRLF; "Produit" empty, "En vigueur le" the day of the grid's stamp.
 QByteArray exporter(const FichiersIni &fichiers);
+// Writes the export to `chemin`, replacing it whole; why it could not, or
+// the empty text.
+QString exporterVers(const QString &chemin, const FichiersIni &fichiers);
 
 } // namespace FichierTarifs

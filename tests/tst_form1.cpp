@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDeadlineTimer>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -361,6 +362,22 @@ private slots:
         for (const QList<QVariant> &changement : changements)
             ecrits << changement.at(0).toString();
         QCOMPARE(ecrits, c.ecrits);
+    }
+
+    // Ctrl+I from a box: the file chosen, its preview saved, the window
+    // prices with the new grid at once.
+    void importer()
+    {
+        taper(compte(1), "2");
+        const QString csv = m_dossier->filePath("2027.csv");
+        QVERIFY(ecrireOctets(csv, "Service;Jusqu'à (g);Prix\nFrance Rapide;20;3,60\n"));
+        dansLeProchainDialogue([&](QDialog *d) {
+            qobject_cast<QFileDialog *>(d)->selectFile(csv);
+            d->accept();
+            QTimer::singleShot(100, [] { cliquer(QApplication::activeModalWidget(), "Command1"); });
+        });
+        QTest::keyClick(compte(1), Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(texte("Label5"), "3,60 €");
     }
 
     // Ecopli at 409,6 g shows ">>" with a beep; then "&RAZ" empties every
