@@ -168,7 +168,7 @@ def main():
         if mode == "premier":
             if os.path.exists(DOSSIER_COPIE):
                 echec("le compte a déjà un dossier de réglages")
-            prix("0,66 €")
+            prix("3,47 €")
             dialogue, legende = legende_tarif()
             if not legende.endswith("(Mise à jour le %s)" % tampon(LIVRE)):
                 echec("légende « %s » : ce n'est pas le tampon du fichier livré" % legende)
@@ -180,7 +180,7 @@ def main():
             attendre("copie de l'utilisateur", lambda: os.path.exists(COPIE))
             attendre("fermeture du tarif", lambda: fenetre("Tarification Normale") is None)
             nouveau = tampon(COPIE)
-            attendu = livre_avant.replace(b"TarifN20Gr=0,66\r\n", b"TarifN20Gr=0,99\r\n").replace(
+            attendu = livre_avant.replace(b"TarifN20Gr=3,47\r\n", b"TarifN20Gr=0,99\r\n").replace(
                 ("MiseAJour=%s\r\n" % tampon(LIVRE)).encode("cp1252"),
                 ("MiseAJour=%s\r\n" % nouveau).encode("cp1252"))
             if octets(COPIE) != attendu:
@@ -196,7 +196,7 @@ def main():
             xdotool("key", "Escape")
             attendre("fermeture du tarif", lambda: fenetre("Tarification Normale") is None)
         elif mode == "autre":
-            prix("0,66 €")
+            prix("3,47 €")
             if os.path.exists(DOSSIER_COPIE):
                 echec("le second compte a un dossier de réglages")
         else:

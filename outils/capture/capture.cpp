@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Équipe Ambrelot
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Renders the seven windows to PNG files for the documentation:
+// Renders the eight windows to PNG files for the documentation:
 //   capture DOSSIER
-// writes DOSSIER/form1.png ... form7.png at the screen's scale. The main
+// writes DOSSIER/form1.png ... form8.png at the screen's scale. The main
 // window shows a first count priced; each dialog is shown as the menu shows
 // it. All of them work over settings files holding the defaults and are
 // drawn under a plain title bar that carries their caption (the window
@@ -12,6 +12,7 @@
 #include "commun/apparence.h"
 #include "commun/traductions.h"
 #include "dialogs/dialogues.h"
+#include "dialogs/form8.h"
 #include "main_window/form1.h"
 #include "settings/defauts.h"
 
@@ -64,9 +65,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir sortie(QString::fromLocal8Bit(argv[1]));
+    // The shipped prices, as a first install has them.
+    const FichierTarifs::Lecture tarifs = FichierTarifs::lireFichier(QStringLiteral(AMBRELOT_TARIFS));
     QTemporaryDir reglages;
     const FichiersIni fichiers(reglages.path());
-    ecrireFichiersManquants(fichiers, Tampon);
+    ecrireFichiersManquants(fichiers, Tampon, tarifs.services);
 
     int echecs = 0;
     // The main window as a user sees it after typing 3 in the first box.
@@ -111,5 +114,13 @@ int main(int argc, char *argv[])
                     QStringLiteral("05/12/2014 à 10:38"));
     capturer(QStringLiteral("form7.png"));
     form1.findChild<QAction *>(QStringLiteral("MnuComparer"))->trigger();
+
+    // Importing the shipped prices over the built-in ones, as after "Défaut".
+    QTemporaryDir origine;
+    const FichiersIni fichiersOrigine(origine.path());
+    ecrireFichiersManquants(fichiersOrigine, Tampon);
+    Form8 import(QStringLiteral("2026.csv"), tarifs.services, FichierTarifs::grillesActuelles(fichiersOrigine), &form1);
+    capturer(QStringLiteral("form8.png"));
+    import.exec();
     return echecs == 0 ? 0 : 1;
 }
