@@ -46,14 +46,19 @@ bool fenetreOuverte(const FichiersIni &fichiers)
 
 bool importer(const QString &chemin, const FichiersIni &fichiers, QTextStream &sortie, QTextStream &erreurs)
 {
-    const FichierTarifs::ResultatImport r = FichierTarifs::importer(FichierTarifs::lireFichier(chemin), fichiers);
+    const FichierTarifs::Lecture lecture = FichierTarifs::lireFichier(chemin);
+    const FichierTarifs::ResultatImport r = FichierTarifs::importer(lecture, fichiers);
     for (const FichierTarifs::LigneTarif &l : r.changements)
         sortie << QStringLiteral("%1, jusqu'à %2 g : %3 → %4\n")
-                      .arg(Tarifs::grille(l.service).Nom, QString::number(l.poidsMaxi), l.actuel, l.nouveau);
+                      .arg(Tarifs::grille(l.service).Nom, QString::number(l.poidsMaxi),
+                           l.actuel.isEmpty() ? QStringLiteral("(aucun)") : l.actuel, l.nouveau);
     if (!r.echec.isEmpty()) {
         erreurs << r.echec << u'\n';
         return false;
     }
+    if (const QString plusTard = FichierTarifs::avertissement(lecture.services, QDate::currentDate());
+        !plusTard.isEmpty())
+        sortie << plusTard << u'\n';
     if (r.changements.isEmpty())
         sortie << QStringLiteral("Aucun prix ne change.\n");
     else if (fenetreOuverte(fichiers))
