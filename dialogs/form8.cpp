@@ -3,6 +3,7 @@
 #include "dialogs/form8.h"
 
 #include "commun/construction.h"
+#include "dialogs/dessinform8.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -11,25 +12,9 @@
 
 #include <iterator>
 
+using namespace DessinForm8;
+
 namespace {
-
-// The layout, in twips: left, top, width, height.
-constexpr int Largeur = 7200, Hauteur = 5700;
-constexpr QRect Fichier = twips(120, 120, 6960, 255);
-constexpr int HautServices = 420, PasServices = 240; // one line per named service, up to three
-constexpr QRect Tableau = twips(120, 1200, 6960, 3420);
-constexpr int HauteurLigne = 300;
-constexpr QRect EnVigueur = twips(120, 4740, 6960, 255);
-constexpr QRect Enregistrer = twips(4200, 5160, 1335, 375);
-constexpr QRect Annuler = twips(5745, 5160, 1335, 375);
-
-struct Colonne
-{
-    const char16_t *titre;
-    int largeur; // twips; the last one takes what is left
-};
-
-const Colonne Colonnes[] = {{u"Service", 2400}, {u"Tranche", 1500}, {u"Prix actuel", 1400}, {u"Nouveau prix", 0}};
 
 QString description(const FichierTarifs::ServiceLu &s)
 {
@@ -59,7 +44,7 @@ Form8::Form8(const QString &nomFichier, const QList<FichierTarifs::ServiceLu> &s
     }
 
     const QList<FichierTarifs::LigneTarif> lignes = FichierTarifs::lignes(services, grilles);
-    auto *tableau = new QTableWidget(int(lignes.size()), int(std::size(Colonnes)), this);
+    auto *tableau = new QTableWidget(int(lignes.size()), int(colonnes().size()), this);
     tableau->setObjectName(QStringLiteral("Grid1"));
     tableau->setAccessibleName(QStringLiteral("Prix avant et après l'import"));
     tableau->setGeometry(Tableau);
@@ -75,9 +60,9 @@ Form8::Form8(const QString &nomFichier, const QList<FichierTarifs::ServiceLu> &s
     tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tableau->horizontalHeader()->setFixedHeight(pixels(HauteurLigne));
     tableau->horizontalHeader()->setStretchLastSection(true);
-    for (int c = 0; c < int(std::size(Colonnes)); ++c) {
-        tableau->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf16(Colonnes[c].titre)));
-        tableau->setColumnWidth(c, pixels(Colonnes[c].largeur));
+    for (int c = 0; c < int(colonnes().size()); ++c) {
+        tableau->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf16(colonnes()[c].titre)));
+        tableau->setColumnWidth(c, pixels(colonnes()[c].largeur));
     }
     for (int i = 0; i < int(lignes.size()); ++i) {
         const FichierTarifs::LigneTarif &l = lignes.at(i);

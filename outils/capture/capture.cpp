@@ -54,6 +54,15 @@ QImage avecBarreDeTitre(QWidget *fenetre)
     return image;
 }
 
+// Importing the shipped prices over the built-in ones, as after "Défaut".
+void importer(const QList<FichierTarifs::ServiceLu> &tarifs, QWidget *principale)
+{
+    QTemporaryDir origine;
+    const FichiersIni fichiers(origine.path());
+    ecrireFichiersManquants(fichiers, Tampon);
+    Form8(QStringLiteral("2026.csv"), tarifs, FichierTarifs::grillesActuelles(fichiers), principale).exec();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -115,12 +124,7 @@ int main(int argc, char *argv[])
     capturer(QStringLiteral("form7.png"));
     form1.findChild<QAction *>(QStringLiteral("MnuComparer"))->trigger();
 
-    // Importing the shipped prices over the built-in ones, as after "Défaut".
-    QTemporaryDir origine;
-    const FichiersIni fichiersOrigine(origine.path());
-    ecrireFichiersManquants(fichiersOrigine, Tampon);
-    Form8 import(QStringLiteral("2026.csv"), tarifs.services, FichierTarifs::grillesActuelles(fichiersOrigine), &form1);
     capturer(QStringLiteral("form8.png"));
-    import.exec();
+    importer(tarifs.services, &form1);
     return echecs == 0 ? 0 : 1;
 }
