@@ -6,6 +6,7 @@
 #include "commun/apparence.h"
 #include "commun/construction.h"
 #include "commun/version.h"
+#include "dialogs/dessinform6.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -14,30 +15,27 @@
 
 Form6::Form6(QWidget *parent) : QDialog(parent)
 {
-    preparerFenetre(this, QStringLiteral("Form6"), 4935, 2070, false);
+    preparerFenetre(this, QStringLiteral("Form6"), DessinForm6::Largeur, DessinForm6::Hauteur, false);
     setWindowTitle(QStringLiteral("A Propos de l'Application"));
     setWindowIcon(QIcon(QStringLiteral(":/dialogues/apropos.svg")));
 
-    QGroupBox *cadre = creerCadre(this, QStringLiteral("Frame1"), {}, twips(120, 0, 4695, 1935));
+    QGroupBox *cadre = creerCadre(this, QStringLiteral("Frame1"), {}, DessinForm6::Frame1);
 
     // The white copy first, so the title covers it and leaves a light edge
     // below and right of each letter.
     const QFont titre = policeSansSerif(24, true);
     QLabel *relief
-        = creerLabel(cadre, QStringLiteral("Label1"), QStringLiteral("Ambrelot"), twips(735, 255, 3255, 735), titre);
-    QPalette blanc = relief->palette();
-    blanc.setColor(QPalette::WindowText, Couleurs::Blanc);
-    relief->setPalette(blanc);
+        = creerLabel(cadre, QStringLiteral("Label1"), QStringLiteral("Ambrelot"), DessinForm6::Label1, titre);
+    colorerTexte(relief, Couleurs::Blanc);
     // Clicks pass through to the frame beneath, which closes the box like
     // every other surface.
     relief->setAttribute(Qt::WA_TransparentForMouseEvents);
-    creerLabel(cadre, QStringLiteral("Label2"), QStringLiteral("Ambrelot"), twips(705, 225, 3255, 735), titre);
+    creerLabel(cadre, QStringLiteral("Label2"), QStringLiteral("Ambrelot"), DessinForm6::Label2, titre);
 
     m_version = creerLabel(cadre, QStringLiteral("Label3"), QStringLiteral("Version ") + texteVersion(),
-                           twips(720, 960, 3060, 465), policeSansSerif(12, true));
+                           DessinForm6::Label3, policeSansSerif(12, true));
     m_version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_notice
-        = creerLabel(cadre, QStringLiteral("Label4"), {}, twips(120, 1560, 3015, 255), policeSansSerif(8.25, true));
+    m_notice = creerLabel(cadre, QStringLiteral("Label4"), {}, DessinForm6::Label4, policeSansSerif(8.25, true));
 }
 
 void Form6::showEvent(QShowEvent *evenement)
