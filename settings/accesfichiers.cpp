@@ -3,14 +3,19 @@
 
 #include "settings/accesfichiers.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,48 +23,94 @@ namespace AccesFichiers {
 
 namespace {
 
-// How opening an existing settings file went.
-enum class Ouverture { Ouvert, Absent, PasUnFichier, Dossier, Erreur };
+// How reading a whole settings file went.
+enum class Ouverture { Ouvert, Absent, PasUnFichier, Dossier, TropGrand, Erreur };
 
-// Opens a settings file for reading, refusing anything but a regular file:
-// a named pipe would block the open and the read, a device might never end.
-Ouverture ouvrir(const QString &chemin, QFile &fichier)
+// Reads a regular file of at most TailleMax bytes. A named pipe would block
+// an ordinary open and read, a device might never end, and a huge file
+// (sparse, it costs no disk) would exhaust memory: none is read.
+Ouverture lireTout(const QString &chemin, QByteArray &octets)
 {
     const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return errno == ENOENT ? Ouverture::Absent : Ouverture::Erreur;
+    const auto fermer = qScopeGuard([fd] { ::close(fd); });
     struct stat etat
     { };
-    if (fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode)) {
-        const bool dossier = S_ISDIR(etat.st_mode);
-        ::close(fd);
-        return dossier ? Ouverture::Dossier : Ouverture::PasUnFichier;
-    }
-    if (!fichier.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    if (fstat(fd, &etat) != 0)
         return Ouverture::Erreur;
+    if (!S_ISREG(etat.st_mode))
+        return S_ISDIR(etat.st_mode) ? Ouverture::Dossier : Ouverture::PasUnFichier;
+    if (etat.st_size > TailleMax)
+        return Ouverture::TropGrand;
+    // One byte more than the size tells a file that grew since.
+    octets.resize(qsizetype(etat.st_size) + 1);
+    qsizetype lu = 0;
+    for (ssize_t n = 1; n != 0 && lu <= TailleMax;) {
+        if (lu == octets.size())
+            octets.resize(std::min<qsizetype>(2 * lu, TailleMax + 1));
+        n = ::read(fd, octets.data() + lu, size_t(octets.size() - lu));
+        if (n < 0 && errno != EINTR)
+            return Ouverture::Erreur;
+        lu += std::max<ssize_t>(n, 0);
     }
-    return Ouverture::Ouvert;
+    octets.truncate(lu);
+    return lu > TailleMax ? Ouverture::TropGrand : Ouverture::Ouvert;
 }
 
-// Why a folder of the account's may not hold its settings, or the empty text
-// when it may: it must belong to the account, and no other account may write
-// in it. Links are followed: only where they lead matters.
-QString raisonDossier(const QString &dossier, bool contenant)
+// What keeps a folder from holding the account's settings: it or the folder
+// that holds it belongs to another account, or other accounts may write it.
+struct Obstacle
+{
+    QString dossier;
+    bool contenant;
+    bool etranger;
+};
+
+// Links are followed: only where they lead matters.
+std::optional<Obstacle> obstacle(const QString &dossier, bool contenant)
 {
     struct stat etat
     { };
     if (::stat(QFile::encodeName(dossier).constData(), &etat) != 0)
         return {};
-    const QString lequel = contenant
-        ? QStringLiteral("le dossier « %1 », qui le contient,").arg(QDir::toNativeSeparators(dossier))
-        : QStringLiteral("il");
     if (etat.st_uid != ::geteuid())
-        return QStringLiteral("%1 appartient à un autre compte").arg(lequel);
+        return Obstacle{dossier, contenant, true};
     if (etat.st_mode & (S_IWGRP | S_IWOTH))
-        return QStringLiteral("d'autres comptes peuvent écrire dans %1")
-            .arg(contenant ? lequel.chopped(1) : QStringLiteral("ce dossier"));
+        return Obstacle{dossier, contenant, false};
     return {};
+}
+
+std::optional<Obstacle> obstacleDuCompte(const QString &dossier)
+{
+    const std::optional<Obstacle> lui = obstacle(dossier, false);
+    return lui ? lui : obstacle(QFileInfo(dossier).absolutePath(), true);
+}
+
+// Creates a folder and its missing parents, 0700 each. The error number,
+// or 0.
+int creerDossiers(const QString &dossier)
+{
+    const QByteArray nom = QFile::encodeName(dossier);
+    if (::mkdir(nom.constData(), 0700) == 0)
+        return 0;
+    int erreur = errno;
+    if (erreur == ENOENT) {
+        const QString parent = QFileInfo(dossier).absolutePath();
+        if (parent == dossier)
+            return erreur;
+        erreur = creerDossiers(parent);
+        if (erreur != 0)
+            return erreur;
+        if (::mkdir(nom.constData(), 0700) == 0)
+            return 0;
+        erreur = errno;
+    }
+    struct stat etat
+    { };
+    if (erreur == EEXIST && ::stat(nom.constData(), &etat) == 0)
+        return S_ISDIR(etat.st_mode) ? 0 : ENOTDIR;
+    return erreur;
 }
 
 } // namespace
@@ -95,37 +146,55 @@ ResultatEcriture echecDansDossier(const QString &chemin, const QString &raison, 
                                    erreur);
 }
 
-// Creates a folder and its missing parents, private to the user as the XDG
-// base directory rules ask. The error number of the failure, or 0.
-int creerDossier(const QString &dossier)
+QString creerDossier(const QString &dossier)
 {
-    const QByteArray nom = QFile::encodeName(dossier);
-    if (::mkdir(nom.constData(), 0700) == 0)
-        return 0;
-    int erreur = errno;
-    if (erreur == ENOENT) {
-        const QString parent = QFileInfo(dossier).absolutePath();
-        if (parent == dossier)
-            return erreur;
-        erreur = creerDossier(parent);
-        if (erreur != 0)
-            return erreur;
-        if (::mkdir(nom.constData(), 0700) == 0)
-            return 0;
-        erreur = errno;
-    }
+    // Whoever owns the nearest folder that exists decides: root writes
+    // anywhere, and must not create the rest in a user's home.
+    QString existant = dossier;
     struct stat etat
     { };
-    if (erreur == EEXIST && ::stat(nom.constData(), &etat) == 0)
-        return S_ISDIR(etat.st_mode) ? 0 : ENOTDIR;
-    return erreur;
+    while (::stat(QFile::encodeName(existant).constData(), &etat) != 0) {
+        const int erreur = errno;
+        const QString parent = QFileInfo(existant).absolutePath();
+        if (erreur != ENOENT || parent == existant)
+            return raisonSysteme(erreur, QStringLiteral("le dossier ne peut pas être créé"));
+        existant = parent;
+    }
+    if (existant == dossier)
+        return S_ISDIR(etat.st_mode) ? QString() : raisonSysteme(ENOTDIR, {});
+    if (etat.st_uid != ::geteuid())
+        return QStringLiteral("le dossier « %1 », où il serait créé, appartient à un autre compte")
+            .arg(QDir::toNativeSeparators(existant));
+    const int erreur = creerDossiers(dossier);
+    return erreur == 0 ? QString() : raisonSysteme(erreur, QStringLiteral("le dossier ne peut pas être créé"));
 }
 
-// Why the account's folder `dossier` may not hold its settings, or empty.
 QString raisonDossierDuCompte(const QString &dossier)
 {
-    const QString raison = raisonDossier(dossier, false);
-    return raison.isEmpty() ? raisonDossier(QFileInfo(dossier).absolutePath(), true) : raison;
+    const std::optional<Obstacle> o = obstacleDuCompte(dossier);
+    if (!o)
+        return {};
+    const QString lequel = o->contenant
+        ? QStringLiteral("le dossier « %1 », qui le contient,").arg(QDir::toNativeSeparators(o->dossier))
+        : QStringLiteral("il");
+    if (o->etranger)
+        return QStringLiteral("%1 appartient à un autre compte").arg(lequel);
+    return QStringLiteral("d'autres comptes peuvent écrire dans %1")
+        .arg(o->contenant ? lequel.chopped(1) : QStringLiteral("ce dossier"));
+}
+
+QString remedeDossierDuCompte(const QString &dossier)
+{
+    const std::optional<Obstacle> o = obstacleDuCompte(dossier);
+    if (!o)
+        return {};
+    // Quoted for a shell, where the user will paste it.
+    const QString nom = u'\'' + QDir::toNativeSeparators(o->dossier).replace(u'\'', QStringLiteral("'\\''")) + u'\'';
+    if (!o->etranger)
+        return QStringLiteral("chmod 700 ") + nom;
+    const passwd *compte = ::getpwuid(::geteuid());
+    return QStringLiteral("sudo chown %1 %2")
+        .arg(compte ? QFile::decodeName(compte->pw_name) : QString::number(::geteuid()), nom);
 }
 
 bool estUnLien(const QString &chemin)
@@ -135,71 +204,110 @@ bool estUnLien(const QString &chemin)
     return ::lstat(QFile::encodeName(chemin).constData(), &etat) == 0 && S_ISLNK(etat.st_mode);
 }
 
-QString lire(const QString &chemin, QStringView section, QStringView cle)
+bool estUnFichier(const QString &chemin)
 {
-    QFile fichier;
-    if (ouvrir(chemin, fichier) != Ouverture::Ouvert)
-        return {};
-    return FormatIni::lire(fichier.readAll(), section, cle);
+    struct stat etat
+    { };
+    return ::lstat(QFile::encodeName(chemin).constData(), &etat) == 0 && S_ISREG(etat.st_mode);
+}
+
+QByteArray contenu(const QString &chemin)
+{
+    QByteArray octets;
+    const Ouverture ouverture = lireTout(chemin, octets);
+    if (ouverture == Ouverture::TropGrand)
+        qWarning().noquote() << QStringLiteral(
+                                    "Ambrelot : « %1 » n'est pas lu, il dépasse 1 Mio : ce n'est pas un fichier de "
+                                    "réglages.")
+                                    .arg(QDir::toNativeSeparators(chemin));
+    return ouverture == Ouverture::Ouvert ? octets : QByteArray();
 }
 
 ResultatEcriture enregistrer(const QString &chemin, const QList<EcritureIni> &ecritures, const QString &lu)
 {
     const QString source = lu.isEmpty() ? chemin : lu;
-    const auto echec = [&](const QString &raison, int erreur = 0) { return echecDansDossier(chemin, raison, erreur); };
+    const auto echec = [&](const QString &raison) { return echecDansDossier(chemin, raison); };
     // A save writes only the file it means: never the target of a link,
     // which might be any file of the account's.
     if (estUnLien(chemin))
         return echec(QStringLiteral("le fichier est un lien symbolique"));
 
-    QByteArray contenu;
-    QFile ancien;
-    switch (ouvrir(source, ancien)) {
+    QByteArray octets;
+    switch (lireTout(source, octets)) {
     case Ouverture::Absent:
+    case Ouverture::Ouvert:
         break;
     case Ouverture::Dossier:
         return echec(raisonSysteme(EISDIR, {}));
     case Ouverture::PasUnFichier:
         // Replacing a pipe or a device with a file would not be a save.
         return echec(QStringLiteral("ce n'est pas un fichier ordinaire"));
+    case Ouverture::TropGrand:
+        return echec(QStringLiteral("le fichier existant dépasse 1 Mio, ce n'est pas un fichier de réglages"));
     case Ouverture::Erreur:
         return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
-    case Ouverture::Ouvert:
-        contenu = ancien.readAll();
-        if (ancien.error() != QFileDevice::NoError)
-            return echec(QStringLiteral("le fichier existant ne peut pas être lu"));
-        ancien.close();
-        break;
     }
 
-    const ResultatEcriture applique = FormatIni::ecrire(contenu, ecritures);
+    const ResultatEcriture applique = FormatIni::ecrire(octets, ecritures);
     if (!applique)
         return echec(applique.raison);
+    return remplacer(chemin, octets);
+}
 
-    // Written beside the old file, then renamed over it: a crash, a full disk
-    // or a killed process never leaves a half-written file.
-    QSaveFile nouveau(chemin);
-    errno = 0;
-    if (!nouveau.open(QIODevice::WriteOnly)) {
-        const int erreur = errno;
-        return echec(raisonSysteme(erreur, QStringLiteral("le fichier ne peut pas être créé")), erreur);
-    }
-    // Qt reports a short write (file-size limit, full disk) as a success, so
-    // the temporary file's size on disk is checked before it replaces the old.
-    const bool ecrit = nouveau.write(contenu) == contenu.size() && nouveau.flush();
-    const int erreur = errno;
+ResultatEcriture remplacer(const QString &chemin, const QByteArray &octets)
+{
+    const auto echec = [&](int erreur, const char *repli) {
+        return echecDansDossier(chemin, raisonSysteme(erreur, QString::fromUtf8(repli)), erreur);
+    };
+    const QFileInfo info(chemin);
+    // The folder itself may be a link (settings kept elsewhere): where it
+    // leads was checked. Only the file's own name is never followed.
+    const int dossier = ::open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dossier < 0)
+        return echec(errno, "le fichier ne peut pas être créé");
+    const auto fermer = qScopeGuard([dossier] { ::close(dossier); });
+    const QByteArray nom = QFile::encodeName(info.fileName());
+
+    // A file the account may not write stays as it is; one it may keeps its
+    // mode. A new file gets 0666 less the umask.
     struct stat etat
     { };
-    if (!ecrit || fstat(nouveau.handle(), &etat) != 0 || etat.st_size != contenu.size()) {
-        nouveau.cancelWriting();
-        return echec(raisonSysteme(erreur, QStringLiteral("l'écriture a échoué")), erreur);
+    const bool existant = ::fstatat(dossier, nom.constData(), &etat, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(etat.st_mode);
+    if (existant && ::faccessat(dossier, nom.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
+        return echec(errno, "le fichier ne peut pas être créé");
+    QByteArray temporaire;
+    int fd = -1;
+    for (int essai = 0; fd < 0 && essai < 100; ++essai) {
+        temporaire = '.' + nom + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd = ::openat(dossier, temporaire.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
     }
-    errno = 0;
-    if (!nouveau.commit()) {
-        const int erreurCommit = errno;
-        return echec(raisonSysteme(erreurCommit, QStringLiteral("l'écriture a échoué")), erreurCommit);
+    if (fd < 0)
+        return echec(errno, "le fichier ne peut pas être créé");
+
+    int erreur = existant && ::fchmod(fd, etat.st_mode & 0777) != 0 ? errno : 0;
+    for (qsizetype fait = 0; erreur == 0 && fait < octets.size();) {
+        const ssize_t n = ::write(fd, octets.constData() + fait, size_t(octets.size() - fait));
+        if (n > 0)
+            fait += n;
+        else if (n == 0 || errno != EINTR)
+            erreur = n == 0 ? EIO : errno;
     }
-    return {};
+    if (erreur == 0 && ::fsync(fd) != 0)
+        erreur = errno;
+    if (::close(fd) != 0 && erreur == 0)
+        erreur = errno;
+    // renameat replaces whatever bears the name without following it: a
+    // link swapped in by another account is replaced, its target untouched.
+    if (erreur == 0 && ::renameat(dossier, temporaire.constData(), dossier, nom.constData()) != 0)
+        erreur = errno;
+    if (erreur == 0) {
+        ::fsync(dossier);
+        return {};
+    }
+    ::unlinkat(dossier, temporaire.constData(), 0);
+    return echec(erreur, "l'écriture a échoué");
 }
 
 } // namespace AccesFichiers

@@ -12,10 +12,15 @@
 // every failure says why in French.
 namespace AccesFichiers {
 
-// The value stored under a section and a key; the empty text when the file,
-// the section or the key is missing, or when the file cannot be read or is
-// not a regular file (a pipe, a device).
-QString lire(const QString &chemin, QStringView section, QStringView cle);
+// Largest settings file read or saved; the program's own are a few
+// kilobytes, so anything bigger is not a settings file and is refused
+// before it is read whole.
+inline constexpr qint64 TailleMax = 1024 * 1024;
+
+// The bytes of a settings file; empty when it is missing, cannot be read or
+// is not a regular file (a pipe, a device), and when it is over TailleMax,
+// which a line on standard error reports.
+QByteArray contenu(const QString &chemin);
 
 // Applies the writes to the bytes of `source` (`chemin` itself when empty;
 // nothing if it is missing) and replaces `chemin` atomically: either all of
@@ -23,6 +28,11 @@ QString lire(const QString &chemin, QStringView section, QStringView cle);
 // other than a regular file in the file's place, a symbolic link included,
 // is left alone: the save fails. `source` is only read.
 ResultatEcriture enregistrer(const QString &chemin, const QList<EcritureIni> &ecritures, const QString &source = {});
+
+// Puts `contenu` in the place of `chemin` through a new file in the same
+// folder, renamed over the name: a link found there at that moment is
+// replaced, never written through. A regular file's mode is kept.
+ResultatEcriture remplacer(const QString &chemin, const QByteArray &contenu);
 
 // A failed save of `chemin`, naming the file, its folder and the reason.
 ResultatEcriture echecDansDossier(const QString &chemin, const QString &raison, int erreur = 0);
@@ -32,14 +42,21 @@ ResultatEcriture echecDansDossier(const QString &chemin, const QString &raison, 
 QString raisonSysteme(int erreur, const QString &repli);
 
 // Creates a folder and its missing parents, private to the account as the
-// XDG base directory rules ask. The error number of the failure, or 0.
-int creerDossier(const QString &dossier);
+// XDG base directory rules ask, and only inside a folder of the account's:
+// root running with a user's HOME would otherwise leave folders the user
+// cannot write. Why it failed, in French, or the empty text.
+QString creerDossier(const QString &dossier);
 
 // Why the account's folder `dossier` may not hold its settings, or the empty
 // text when it may: it and the folder that holds it must belong to the
 // account, and no other account may write in them.
 QString raisonDossierDuCompte(const QString &dossier);
+// The shell command that lets `dossier` hold the settings, for the reason
+// above; empty when nothing stands in the way.
+QString remedeDossierDuCompte(const QString &dossier);
 
 bool estUnLien(const QString &chemin);
+// A regular file itself, not a link to one.
+bool estUnFichier(const QString &chemin);
 
 } // namespace AccesFichiers

@@ -75,9 +75,10 @@ const std::array<QString, NombreGroupes> &groupes()
 Poids charger(const FichiersIni &fichiers)
 {
     Poids poids;
+    const QByteArray octets = fichiers.contenu(Fichier);
     for (const Entree &en : entrees())
-        poids.valeurs.append(en.stockee() ? fichiers.lire(Fichier, en.section, en.cle) : en.defaut);
-    poids.miseAJour = fichiers.lire(Fichier, MiseAJour::Section, MiseAJour::Cle);
+        poids.valeurs.append(en.stockee() ? FormatIni::lire(octets, en.section, en.cle) : en.defaut);
+    poids.miseAJour = FormatIni::lire(octets, MiseAJour::Section, MiseAJour::Cle);
     return poids;
 }
 

@@ -28,6 +28,15 @@ QString nomDeFichier(FichierReglages fichier)
     return Tarifs::grille(*service).NomFichier;
 }
 
+// Each data set names its file in its own table.
+QList<FichierReglages> fichiersDeReglages()
+{
+    QList<FichierReglages> fichiers{CatalogueElements::Fichier};
+    for (const ServiceExpedition service : TousLesServices)
+        fichiers << Tarifs::grille(service).Fichier;
+    return fichiers;
+}
+
 } // namespace
 
 FichiersIni::FichiersIni(const QString &repertoire, const QString &repertoireUtilisateur, DossierProgramme programme)
@@ -76,14 +85,41 @@ QString FichiersIni::cheminCopie(FichierReglages fichier) const
 QString FichiersIni::cheminLu(FichierReglages fichier) const
 {
     const QString copie = cheminCopie(fichier);
-    const bool utilisable = !copie.isEmpty() && QFileInfo::exists(copie) && !estUnLien(copie)
-        && raisonDossierDuCompte(m_repertoireUtilisateur).isEmpty();
+    const bool utilisable
+        = !copie.isEmpty() && estUnFichier(copie) && raisonDossierDuCompte(m_repertoireUtilisateur).isEmpty();
     return utilisable ? copie : chemin(fichier);
 }
 
+QString FichiersIni::avertissementDuCompte() const
+{
+    const QString dossier = QDir::toNativeSeparators(m_repertoireUtilisateur);
+    if (m_repertoireUtilisateur.isEmpty() || !QFileInfo(m_repertoireUtilisateur).isDir())
+        return {};
+    if (const QString raison = raisonDossierDuCompte(m_repertoireUtilisateur); !raison.isEmpty())
+        return QStringLiteral("Les réglages de ce compte sont ignorés : le dossier « %1 » ne peut pas les garder, "
+                              "car %2.\nAmbrelot affiche à leur place les valeurs livrées avec le programme.\n"
+                              "Pour y remédier : %3")
+            .arg(dossier, raison, remedeDossierDuCompte(m_repertoireUtilisateur));
+    QStringList autres;
+    for (const FichierReglages fichier : fichiersDeReglages()) {
+        const QString copie = cheminCopie(fichier);
+        if (!estUnFichier(copie) && (estUnLien(copie) || QFileInfo::exists(copie)))
+            autres << QFileInfo(copie).fileName();
+    }
+    if (autres.isEmpty())
+        return {};
+    return QStringLiteral("Une partie des réglages de ce compte est ignorée : dans le dossier « %1 », ces noms ne "
+                          "désignent pas des fichiers ordinaires : %2.\nAmbrelot lit à leur place les fichiers livrés "
+                          "avec le programme.\nPour y remédier : remplacez-les par des fichiers ordinaires, ou "
+                          "supprimez-les.")
+        .arg(dossier, autres.join(QStringLiteral(", ")));
+}
+
+QByteArray FichiersIni::contenu(FichierReglages fichier) const { return AccesFichiers::contenu(cheminLu(fichier)); }
+
 QString FichiersIni::lire(FichierReglages fichier, QStringView section, QStringView cle) const
 {
-    return AccesFichiers::lire(cheminLu(fichier), section, cle);
+    return FormatIni::lire(contenu(fichier), section, cle);
 }
 
 ResultatEcriture FichiersIni::ecrire(FichierReglages fichier, const QString &section, const QString &cle,
@@ -119,10 +155,8 @@ ResultatEcriture FichiersIni::creerCopie(FichierReglages fichier, const QString 
         return ResultatEcriture::echec(
             QStringLiteral("Impossible d'enregistrer « %1 » : ce compte n'a pas de dossier de réglages.")
                 .arg(QFileInfo(chemin(fichier)).fileName()));
-    const int erreur = creerDossier(m_repertoireUtilisateur);
-    if (erreur != 0)
-        return echecDansDossier(copie, raisonSysteme(erreur, QStringLiteral("le dossier ne peut pas être créé")),
-                                erreur);
+    if (const QString raison = creerDossier(m_repertoireUtilisateur); !raison.isEmpty())
+        return echecDansDossier(copie, raison);
     if (const QString raison = raisonDossierDuCompte(m_repertoireUtilisateur); !raison.isEmpty())
         return echecDansDossier(copie, raison);
     return AccesFichiers::enregistrer(copie, ecritures, source);

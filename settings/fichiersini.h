@@ -24,8 +24,8 @@ enum class DossierProgramme { Modifiable, DuPaquet };
 // the file there, which itself is never changed.
 //
 // The user's folder is used only when it belongs to the account and no other
-// account can write it, nor the folder that holds it; a copy that is a
-// symbolic link is never read nor written.
+// account can write it, nor the folder that holds it; a copy that is not a
+// regular file (a symbolic link, a pipe, a folder) is never read nor written.
 class FichiersIni
 {
 public:
@@ -47,6 +47,12 @@ public:
     QString chemin(FichierReglages fichier) const;
     QString cheminCopie(FichierReglages fichier) const;
 
+    // Why the user's folder, which exists, is ignored in whole or in part,
+    // with the remedy, in French for the user; empty when all is well.
+    QString avertissementDuCompte() const;
+
+    // The bytes a read uses now, read once: a load reads its keys from them.
+    QByteArray contenu(FichierReglages fichier) const;
     QString lire(FichierReglages fichier, QStringView section, QStringView cle) const;
     ResultatEcriture ecrire(FichierReglages fichier, const QString &section, const QString &cle,
                             const QString &valeur) const;

@@ -98,13 +98,14 @@ const GrilleTarif &grilleDuSymbole()
 GrilleTarif charger(ServiceExpedition service, const FichiersIni &fichiers)
 {
     GrilleTarif g = grille(service);
+    const QByteArray octets = fichiers.contenu(g.Fichier);
     for (TrancheTarif &t : g.Tranches)
-        t.Prix = fichiers.lire(g.Fichier, g.Section, t.Cle);
+        t.Prix = FormatIni::lire(octets, g.Section, t.Cle);
     if (!g.CleReserve.isEmpty())
-        g.ValeurReserve = fichiers.lire(g.Fichier, g.Section, g.CleReserve);
+        g.ValeurReserve = FormatIni::lire(octets, g.Section, g.CleReserve);
     if (g.PorteSymbole)
-        g.Symbole = fichiers.lire(g.Fichier, SymboleMonetaire::Section, SymboleMonetaire::Cle);
-    g.MiseAJour = miseAJour(service, fichiers);
+        g.Symbole = FormatIni::lire(octets, SymboleMonetaire::Section, SymboleMonetaire::Cle);
+    g.MiseAJour = FormatIni::lire(octets, MiseAJour::Section, MiseAJour::Cle);
     return g;
 }
 

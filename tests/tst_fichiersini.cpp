@@ -9,6 +9,7 @@
 
 #include "fuzz/proprietes.h"
 #include "outils.h"
+#include "settings/accesfichiers.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -29,13 +30,16 @@ struct Cas
 // The user's copy before a save (null: none), what stands in the way (the
 // program's folder protected, the account's folder too, a copy that links
 // to another file, a folder open to all or another account's, a package's
-// folder), then the copy after (null: none) and why the save failed.
+// folder, root saving in the account's folders, a link swapped in as the
+// save writes), then the copy after (null: none), why the save failed, and
+// what the user is told at start.
 struct Compte
 {
     QByteArray copie;
     QString obstacle;
     QByteArray copieApres;
     QString raison = {};
+    QString avertissement = {};
 };
 Q_DECLARE_METATYPE(Cas)
 Q_DECLARE_METATYPE(Compte)
@@ -205,27 +209,44 @@ private slots:
     void pasUnFichier_data()
     {
         QTest::addColumn<int>("genre");
-        QTest::newRow("dossier") << int(S_IFDIR);
-        QTest::newRow("tube nommé") << int(S_IFIFO);
-        QTest::newRow("lien vers /dev/zero") << int(S_IFLNK);
+        QTest::addColumn<qint64>("taille"); // of a regular file, sparse
+        QTest::newRow("dossier") << int(S_IFDIR) << qint64(0);
+        QTest::newRow("tube nommé") << int(S_IFIFO) << qint64(0);
+        QTest::newRow("lien vers /dev/zero") << int(S_IFLNK) << qint64(0);
+        QTest::newRow("1 Mio et un octet") << int(S_IFREG) << qint64(1 << 20) + 1;
+        QTest::newRow("8 Go creux") << int(S_IFREG) << (qint64(8) << 30);
     }
+    // A file too big to be settings is not read, once per load, with a line
+    // on standard error.
     void pasUnFichier()
     {
         QFETCH(int, genre);
+        QFETCH(qint64, taille);
         QTemporaryDir dir;
         const FichiersIni fichiers(dir.path());
         for (const FichierReglages f : TousLesFichiers) {
             const QByteArray chemin = QFile::encodeName(fichiers.chemin(f));
             QCOMPARE(genre == S_IFDIR       ? mkdir(chemin, 0700)
                          : genre == S_IFIFO ? mkfifo(chemin, 0600)
-                                            : symlink("/dev/zero", chemin),
+                         : genre == S_IFLNK ? symlink("/dev/zero", chemin)
+                                            : !ecrireOctets(fichiers.chemin(f), "") || truncate(chemin, taille),
                      0);
             QCOMPARE(enregistrer(f, fichiers, Nouveau).raison,
                      echec(fichiers, f,
                            genre == S_IFDIR       ? "un dossier porte le nom du fichier"
                                : genre == S_IFIFO ? "ce n'est pas un fichier ordinaire"
-                                                  : "le fichier est un lien symbolique"));
+                               : genre == S_IFLNK
+                               ? "le fichier est un lien symbolique"
+                               : "le fichier existant dépasse 1 Mio, ce n'est pas un fichier de réglages"));
         }
+        QTest::failOnWarning(QRegularExpression("Mio"));
+        for (const FichierReglages f : {CatalogueElements::Fichier, Tarifs::grilleDuSymbole().Fichier})
+            if (genre == S_IFREG)
+                QTest::ignoreMessage(
+                    QtWarningMsg,
+                    QRegularExpression(QRegularExpression::anchoredPattern(QRegularExpression::escape(
+                        "Ambrelot : « " + fichiers.chemin(f)
+                        + " » n'est pas lu, il dépasse 1 Mio : ce n'est pas un fichier de réglages."))));
         QCOMPARE(CatalogueElements::charger(fichiers).valeurs + QStringList(SymboleMonetaire::lire(fichiers)),
                  QStringList(CatalogueElements::NombreEntrees - 1, QString()) + QStringList({"0", ""}));
         QCOMPARE(QDir(dir.path())
@@ -235,7 +256,7 @@ private slots:
     }
 
     // Under a file-size limit, a save fails whole, or succeeds whole when the
-    // new file just fits; nothing is left beside the file.
+    // new file just fits; nothing is left beside the file, which keeps its mode.
     void limiteDeTaille_data()
     {
         QTest::addColumn<FichierReglages>("fichier");
@@ -254,7 +275,9 @@ private slots:
         QTemporaryDir dir, copie;
         const FichiersIni fichiers(dir.path()), fichiersCopie(copie.path());
         QVERIFY(ecrireOctets(fichiers.chemin(fichier), Depart) && enregistrer(fichier, fichiers, "1"));
-        const QByteArray avant = lireOctets(fichiers.chemin(fichier));
+        const QByteArray avant = lireOctets(fichiers.chemin(fichier)),
+                         nom = QFile::encodeName(fichiers.chemin(fichier));
+        QCOMPARE(chmod(nom, 0640), 0);
         // What the save will write, from the same save into a copy.
         QVERIFY(ecrireOctets(fichiersCopie.chemin(fichier), avant) && enregistrer(fichier, fichiersCopie, Nouveau));
         const QByteArray nouveau = lireOctets(fichiersCopie.chemin(fichier));
@@ -263,6 +286,9 @@ private slots:
         QCOMPARE(lireOctets(fichiers.chemin(fichier)), marge ? avant : nouveau);
         QCOMPARE(r.raison, marge ? echec(fichiers, fichier, "la taille de fichier permise est dépassée") : QString());
         QCOMPARE(QDir(dir.path()).count(), 3u);
+        struct stat etat
+        { };
+        QVERIFY(stat(nom, &etat) == 0 && (etat.st_mode & 0777) == 0640);
     }
 
     // Where a save goes, as an account without privileges: the user's copy
@@ -278,6 +304,13 @@ private slots:
         // The program's folder refuses, then the account's, for a reason.
         const QString refus = "Impossible d'enregistrer « TarifNormal.ini » dans le dossier « %1 » : ";
         const QString programme = refus.arg("$P") + "l'accès au dossier est refusé.\n" + refus.arg("$C");
+        const QString ignore = "Les réglages de ce compte sont ignorés : le dossier « $C » ne peut pas les garder, car "
+                               "%1.\nAmbrelot affiche à leur place les valeurs livrées avec le programme.\nPour y "
+                               "remédier : %2";
+        const QString pasOrdinaire = "Une partie des réglages de ce compte est ignorée : dans le dossier « $C », ces "
+                                     "noms ne désignent pas des fichiers ordinaires : TarifNormal.ini.\nAmbrelot lit à "
+                                     "leur place les fichiers livrés avec le programme.\nPour y remédier : "
+                                     "remplacez-les par des fichiers ordinaires, ou supprimez-les.";
         QTest::newRow("copie présente") << Compte{
             copie, "", "[Tarification]\r\nTarifN20Gr=0,70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n"};
         QTest::newRow("programme inscriptible") << Compte{{}, "", {}};
@@ -285,35 +318,56 @@ private slots:
         QTest::newRow("dossier du paquet") << Compte{{}, "paquet", modifie};
         QTest::newRow("nulle part") << Compte{{}, "partout", {}, programme + "l'accès au dossier est refusé."};
         QTest::newRow("copie liée à un autre fichier")
-            << Compte{"lien", "programme", Bashrc, programme + "le fichier est un lien symbolique."};
+            << Compte{"lien", "programme", Bashrc, programme + "le fichier est un lien symbolique.", pasOrdinaire};
+        QTest::newRow("copie qui est un dossier")
+            << Compte{"dossier", "programme", {}, programme + "un dossier porte le nom du fichier.", pasOrdinaire};
+        QTest::newRow("copie devenue un lien pendant l'écriture")
+            << Compte{"lien", "course", "[Tarification]\r\nTarifN20Gr=0,70\r\n", {}, pasOrdinaire};
         QTest::newRow("dossier ouvert à tous")
-            << Compte{copie, "ouvert", copie, programme + "d'autres comptes peuvent écrire dans ce dossier."};
+            << Compte{copie, "ouvert", copie, programme + "d'autres comptes peuvent écrire dans ce dossier.",
+                      ignore.arg("d'autres comptes peuvent écrire dans ce dossier", "chmod 700 '$C'")};
         QTest::newRow("dossier d'un autre compte")
-            << Compte{{}, "étranger", {}, programme + "il appartient à un autre compte."};
-        QTest::newRow("contenant ouvert à tous")
             << Compte{{},
-                      "contenant",
+                      "étranger",
                       {},
-                      programme + "d'autres comptes peuvent écrire dans le dossier « $H », qui le contient."};
+                      programme + "il appartient à un autre compte.",
+                      ignore.arg("il appartient à un autre compte", "sudo chown nobody '$C'")};
+        QTest::newRow("contenant ouvert à tous") << Compte{
+            {},
+            "contenant",
+            {},
+            programme + "d'autres comptes peuvent écrire dans le dossier « $H », qui le contient.",
+            ignore.arg("d'autres comptes peuvent écrire dans le dossier « $H », qui le contient", "chmod 700 '$H'")};
+        QTest::newRow("administrateur dans le dossier d'un compte")
+            << Compte{{},
+                      "administrateur",
+                      {},
+                      refus.arg("$C") + "le dossier « $H », où il serait créé, appartient à un autre compte."};
     }
     void parCompte()
     {
         QFETCH(Compte, c);
         const uid_t compte = compteTeste();
         const bool root = compte != geteuid();
-        if (c.obstacle == "étranger" && !root)
+        if ((c.obstacle == "étranger" || c.obstacle == "administrateur") && !root)
             QSKIP("sans droit d'administrateur, pas d'autre compte pour posséder le dossier");
         QTemporaryDir base(temporairePourLeCompte());
         const QString programme = base.filePath("programme"), contenant = base.filePath("compte"),
                       bashrc = base.filePath("bashrc");
         const FichiersIni fichiers(programme, contenant + "/ambrelot",
-                                   c.obstacle == "paquet" ? DossierProgramme::DuPaquet : DossierProgramme::Modifiable);
+                                   c.obstacle == "paquet" || c.obstacle == "administrateur"
+                                       ? DossierProgramme::DuPaquet
+                                       : DossierProgramme::Modifiable);
         const QString dossier = fichiers.repertoireUtilisateur(),
                       copie = fichiers.cheminCopie(FichierReglages::TarifNormal);
         QVERIFY(QDir().mkpath(programme) && QDir().mkpath(contenant)
                 && ecrireOctets(fichiers.chemin(FichierReglages::TarifNormal), Livre) && ecrireOctets(bashrc, Bashrc));
-        QVERIFY((c.copie.isNull() && c.obstacle != "étranger" && c.obstacle != "ouvert") || QDir().mkpath(dossier));
-        QVERIFY(c.copie.isNull() || (c.copie == "lien" ? QFile::link(bashrc, copie) : ecrireOctets(copie, c.copie)));
+        QVERIFY((c.copie.isNull() && !QStringList{"étranger", "ouvert", "contenant"}.contains(c.obstacle))
+                || QDir().mkpath(dossier));
+        QVERIFY(c.copie.isNull()
+                || (c.copie == "lien"          ? QFile::link(bashrc, copie)
+                        : c.copie == "dossier" ? QDir().mkdir(copie)
+                                               : ecrireOctets(copie, c.copie)));
         // The account owns its folders and files but the protected folders,
         // root's or, without root, read-only to the account.
         for (const QString &chemin :
@@ -324,17 +378,25 @@ private slots:
                 || (root ? chown(QFile::encodeName(chemin), 0, 0) : chmod(QFile::encodeName(chemin), 0555)) == 0;
         };
         QVERIFY(proteger(programme, !c.obstacle.isEmpty() && c.obstacle != "paquet"));
-        QVERIFY(proteger(contenant, c.obstacle == "partout") && proteger(dossier, c.obstacle == "étranger"));
+        QVERIFY((c.obstacle != "partout" || chmod(QFile::encodeName(contenant), 0555) == 0)
+                && proteger(dossier, c.obstacle == "étranger"));
         for (const QString &ouvert :
              {c.obstacle == "ouvert" ? dossier : QString(), c.obstacle == "contenant" ? contenant : QString()})
             QVERIFY(ouvert.isEmpty() || chmod(QFile::encodeName(ouvert), 0777) == 0);
         const auto liberer = qScopeGuard(
             [&] { chmod(QFile::encodeName(programme), 0755), chmod(QFile::encodeName(contenant), 0755); });
-        QVERIFY(commeCompte([&] {
-            const ResultatEcriture r = fichiers.ecrire(
-                FichierReglages::TarifNormal, {{"Tarification", "TarifN20Gr", "0,70"}, {"Date", "MiseAJour", "5 à 6"}});
-            QCOMPARE(r.raison,
-                     QString(c.raison).replace("$P", programme).replace("$C", dossier).replace("$H", contenant));
+        const auto chemins = [&](QString texte) {
+            return texte.replace("$P", programme).replace("$C", dossier).replace("$H", contenant);
+        };
+        const auto verifier = [&] {
+            QCOMPARE(fichiers.avertissementDuCompte(), chemins(c.avertissement));
+            const QList<EcritureIni> ecritures{{"Tarification", "TarifN20Gr", "0,70"}, {"Date", "MiseAJour", "5 à 6"}};
+            // The write step itself, as if the copy became a link after the save's check.
+            const ResultatEcriture r = c.obstacle == "course"
+                ? AccesFichiers::remplacer(copie, c.copieApres)
+                : fichiers.ecrire(FichierReglages::TarifNormal, ecritures);
+            QCOMPARE(r.raison, chemins(c.raison));
+            QVERIFY(c.obstacle != "administrateur" || !QFileInfo::exists(dossier));
             QCOMPARE(fichiers.LireTarifNormal(u"Tarification", u"TarifN20Gr"), c.raison.isEmpty() ? "0,70" : "0,66");
             QCOMPARE(lireOctets(fichiers.chemin(FichierReglages::TarifNormal)),
                      c.obstacle.isEmpty() && c.copie.isNull()
@@ -342,7 +404,12 @@ private slots:
                          : Livre);
             QCOMPARE(lireOctets(copie), c.copieApres);
             QCOMPARE(lireOctets(bashrc), Bashrc);
-        }));
+        };
+        // Root itself in the administrator's row, as `sudo -E` runs the program.
+        if (c.obstacle == "administrateur")
+            verifier();
+        else
+            QVERIFY(commeCompte(verifier));
     }
 
     // A relative XDG_CONFIG_HOME names no folder: the XDG rules ignore it.
