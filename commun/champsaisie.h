@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QClipboard>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QList>
@@ -10,12 +11,13 @@
 // A one-line field that filters its own typing and whose typing limit does
 // not cut what the program puts in.
 //
-// What it admits is checked on every typed or input-method character; a
-// refused one is discarded before it reaches the text, with the beep. The
-// control codes 8 to 13 (Backspace, Tab, Enter...) always pass. In a field
-// that takes a decimal number the numeric keypad's decimal key, which gives
-// "." on many French systems, types the comma: "2.8" grams would be refused
-// to 28, ten times the weight.
+// What it admits is checked on every typed, input-method or pasted
+// character; a refused one is discarded before it reaches the text, with
+// the beep. The control codes 8 to 13 (Backspace, Tab, Enter...) always
+// pass as keys; pasted, they insert nothing. In a weight a period is the
+// comma ("12.5" grams would otherwise be refused to 125, ten times the
+// weight); in a price only the keypad's decimal key, which gives "." on many
+// French systems, types the comma.
 //
 // QLineEdit's maxLength would truncate a long value read from a file; here
 // the limit only keeps the user from growing the text past it, so a value
@@ -44,9 +46,15 @@ protected:
     bool event(QEvent *evenement) override;
     void keyPressEvent(QKeyEvent *evenement) override;
     void inputMethodEvent(QInputMethodEvent *composition) override;
+    void mouseReleaseEvent(QMouseEvent *evenement) override;
+    void contextMenuEvent(QContextMenuEvent *evenement) override;
 
 private:
     bool admet(int code) const;
+    // Counts and weights; a price or the symbol pastes anything.
+    bool filtreLesCollages() const { return m_admis == Admis::Chiffres || m_admis == Admis::ChiffresEtVirgule; }
+    QString filtrer(const QString &texte) const;
+    void coller(QClipboard::Mode mode);
     void ajusterLimite();
 
     Admis m_admis;

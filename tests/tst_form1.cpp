@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -30,15 +31,17 @@
 #include <unistd.h>
 
 // With a service chosen, text typed into a box, or into a field of a settings
-// dialog opened from the menu ("Form3 Text7"), then a key with its modifiers,
-// then more text, «committed» by an input method or typed: the text it then
-// holds and the beeps; for a box, the total and the price.
+// dialog opened from the menu ("Form3 Text7"), then a key with its modifiers
+// (the menu key: "Coller" in the context menu), then more text, «committed»
+// by an input method or typed: the text it then holds and the beeps; for a
+// box, the total and the price. The clipboard holds `colle`.
 struct Frappe
 {
     QString option, champ, avant;
     int touche, modificateurs;
     QString apres, attendu, total, prix;
     int bips;
+    QString colle = "99";
 };
 // Buttons released over a caption (G left, D right, M middle, 2 a double
 // click), with pastes of "99" (C), backspaces (<), moves left (←) and digits
@@ -220,15 +223,21 @@ private slots:
         QTest::newRow("quatrième chiffre") << Frappe{fr, "Text1", "1234", 0, 0, "", "123", "393,6", "3,55 €", 0};
         QTest::newRow("lettre") << Frappe{fr, "Text5", "4a", 0, 0, "", "4", "34", "1,10 €", 1};
         QTest::newRow("moins, espace") << Frappe{fr, "Text25", "- ", 0, 0, "", "", "0", "0,00 €", 2};
-        QTest::newRow("virgule") << Frappe{fr, "Text1", "1,5", 0, 0, "", "15", "48", "1,10 €", 1};
+        QTest::newRow("virgule, point") << Frappe{fr, "Text1", "1,.5", 0, 0, "", "15", "48", "1,10 €", 2};
         QTest::newRow("000") << Frappe{fr, "Text7", "000", 0, 0, "", "000", "0", "0,00 €", 0};
         QTest::newRow("999 boîtiers de CD") << Frappe{fr, "Text23", "999", 0, 0, "", "999", "92007,9", ">>", 2};
         QTest::newRow("virgule des grammes") << Frappe{"Option2", "Text26", "1,5", 0, 0, "", "1,5", "1,5", "0,59 €", 0};
+        QTest::newRow("point des grammes") << Frappe{fr, "Text26", "12.5", 0, 0, "", "12,5", "12,5", "0,66 €", 0};
         // 12345 g and 123456 g are beyond every grid: two beeps from the price.
         QTest::newRow("septième caractère des grammes")
             << Frappe{fr, "Text26", "1234567", 0, 0, "", "123456", "123456", ">>", 2};
         QTest::newRow("lettre des grammes") << Frappe{fr, "Text26", "x", 0, 0, "", "", "0", "0,00 €", 1};
         QTest::newRow("Ctrl+V") << Frappe{fr, "Text2", "12", Qt::Key_V, ctrl, "", "12", "54", "1,65 €", 1};
+        // A paste takes what typing would, within the limit; a line feed inserts nothing.
+        QTest::newRow("Maj+Inser des grammes")
+            << Frappe{fr, "Text26", "2", Qt::Key_Insert, Qt::ShiftModifier, "", "25,0", "25", "1,10 €", 1, "-5.0\n"};
+        QTest::newRow("menu Coller, quatrième chiffre")
+            << Frappe{fr, "Text1", "", Qt::Key_Menu, 0, "", "123", "393,6", "3,55 €", 1, "-12345"};
         QTest::newRow("Échap") << Frappe{fr, "Text2", "12", Qt::Key_Escape, 0, "", "12", "54", "1,65 €", 1};
         QTest::newRow("Alt+Z") << Frappe{fr, "Text2", "12", Qt::Key_Z, Qt::AltModifier, "", "12", "54", "1,65 €", 1};
         QTest::newRow("touche morte") << Frappe{fr, "Text2", "1", 0, 0, "«â»", "1", "4,5", "0,66 €", 1};
@@ -244,7 +253,7 @@ private slots:
             << Frappe{fr, "Text3", "123", Qt::Key_Home, Qt::ShiftModifier, "45", "45", "337,5", "3,55 €", 0};
         QTest::newRow("poids : chiffre, virgule") << Frappe{"", "Form2 Text6", "", 0, 0, "7,", "12,57,", "", "", 0};
         QTest::newRow("poids : point, moins, lettre, espace")
-            << Frappe{"", "Form2 Text6", "", 0, 0, ".-a ", "12,5", "", "", 4};
+            << Frappe{"", "Form2 Text6", "", 0, 0, ".-a ", "12,5,", "", "", 3};
         QTest::newRow("poids : Échap") << Frappe{"", "Form2 Text6", "", Qt::Key_Escape, 0, "", "12,5", "", "", 1};
         QTest::newRow("poids : Ctrl+Z") << Frappe{"", "Form2 Text6", "", Qt::Key_Z, ctrl, "", "12,5", "", "", 1};
         QTest::newRow("poids : entrée, tabulation")
@@ -274,7 +283,7 @@ private slots:
     void saisie()
     {
         QFETCH(Frappe, f);
-        QApplication::clipboard()->setText("99");
+        QApplication::clipboard()->setText(f.colle);
         if (!f.option.isEmpty())
             QTest::mouseClick(controle(f.option), Qt::LeftButton);
         QString vu;
@@ -283,7 +292,15 @@ private slots:
             b->setFocus();
             b->end(false);
             QTest::keyClicks(b, f.avant);
-            if (f.touche)
+            if (f.touche == Qt::Key_Menu) {
+                QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, {});
+                QApplication::sendEvent(b, &menu);
+                for (QAction *a : QApplication::activePopupWidget()->actions()) {
+                    if (a->text().endsWith("Ctrl+V"))
+                        a->trigger();
+                }
+                QApplication::activePopupWidget()->close();
+            } else if (f.touche)
                 QTest::keyClick(b, Qt::Key(f.touche), Qt::KeyboardModifiers(f.modificateurs));
             // «Text» comes from an input method, in one commit.
             if (f.apres.startsWith(u'«')) {
