@@ -3,12 +3,14 @@
 
 #include "dialogs/form2.h"
 
+#include "calculs/nombres.h"
 #include "commun/champsaisie.h"
 #include "commun/construction.h"
 #include "dialogs/dessinform2.h"
 #include "dialogs/echecenregistrement.h"
 
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QPushButton>
 
 using namespace DessinForm2;
@@ -81,9 +83,14 @@ void Form2::charger()
 
 void Form2::EnregistrerPoids()
 {
-    QStringList valeurs;
-    for (const ChampSaisie *champ : m_champs)
-        valeurs.append(champ->text());
+    QStringList valeurs, illisibles;
+    for (const CatalogueElements::Entree &entree : CatalogueElements::entrees()) {
+        valeurs.append(poids(entree.numero));
+        if (entree.stockee() && !nombreFrancais(valeurs.last()))
+            illisibles.append(entree.legende);
+    }
+    if (!illisibles.isEmpty() && !enregistrerQuandMeme(illisibles))
+        return;
     const ResultatEcriture resultat = CatalogueElements::enregistrer(m_fichiers, valeurs);
     if (!resultat) {
         signalerEchecEnregistrement(this, QStringLiteral("Les poids des éléments n'ont pas été enregistrés."),
@@ -91,6 +98,23 @@ void Form2::EnregistrerPoids()
         return;
     }
     accept();
+}
+
+// The main window counts a weight it cannot read as 0 g: three A4 sheets
+// whose weight was emptied would weigh nothing, and nothing would say so.
+bool Form2::enregistrerQuandMeme(const QStringList &elements)
+{
+    QMessageBox question(QMessageBox::Warning, QStringLiteral("Poids des éléments"),
+                         QStringLiteral("Poids manquant ou illisible : ") + elements.join(QStringLiteral(", "))
+                             + QStringLiteral(". Ces éléments compteront 0 g. Enregistrer quand même ?"),
+                         QMessageBox::NoButton, this);
+    question.setTextFormat(Qt::PlainText);
+    QPushButton *enregistrer = question.addButton(QStringLiteral("Enregistrer quand même"), QMessageBox::AcceptRole);
+    QPushButton *corriger = question.addButton(QStringLiteral("Corriger"), QMessageBox::RejectRole);
+    question.setDefaultButton(corriger);
+    question.setEscapeButton(corriger);
+    question.exec();
+    return question.clickedButton() == enregistrer;
 }
 
 void Form2::restaurerDefauts()

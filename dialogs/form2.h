@@ -30,6 +30,8 @@ private:
     void construireChamps(const std::array<QGroupBox *, CatalogueElements::NombreGroupes> &groupes);
     void charger();
     void EnregistrerPoids();
+    // Asks before saving weights that count 0 g, named by their captions.
+    bool enregistrerQuandMeme(const QStringList &elements);
     void restaurerDefauts();
 
     FichiersIni m_fichiers;

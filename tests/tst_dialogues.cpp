@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTableWidget>
 
 using Fenetre = Dialogues::Fenetre;
@@ -182,6 +183,8 @@ private slots:
         QStringList vus;
         afficherPuis(banc.dialogues, c.fenetre, [&](QDialog *d) {
             vus << enfant(d, c.champs.first())->text();
+            if (c.fenetre == Fenetre::Poids)
+                cliquer(d, "Command3"); // every weight readable: the save asks nothing
             for (int i = 0; i < 2 && !c.symbole.isEmpty(); ++i) {
                 vus << enfant(d, c.symbole)->text() + QString::number(enfant(d, c.symbole)->isEnabled());
                 cliquer(d, "Command3");
@@ -241,6 +244,8 @@ private slots:
         const QByteArray avant = banc.octets(c.fichier);
         QStringList vus;
         afficherPuis(banc.dialogues, c.fenetre, [&](QDialog *d) {
+            if (c.fenetre == Fenetre::Poids)
+                cliquer(d, "Command3"), enfant(d, c.champs.first())->clear();
             QTest::keyClicks(enfant(d, c.champs.first()), "4,25");
             QApplication::clipboard()->setText(panne);
             if (panne == "₹" || panne.size() > 10)
@@ -273,6 +278,66 @@ private slots:
                               "1", "4,25", "Annuler", "Rétablir", "Couper", "Copier", "Coller", "Supprimer",
                               "Tout sélectionner"}));
         QCOMPARE(banc.octets(c.fichier), avant);
+    }
+
+    // A weight the main window cannot read would count 0 g: over the
+    // defaults, the save first asks, naming each element; "Corriger" (the
+    // default, Escape) goes back to the dialog with what was typed and writes
+    // nothing, "Enregistrer quand même" saves the texts as they stand.
+    void poidsIllisibles_data()
+    {
+        QTest::addColumn<QStringList>("champs");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("reponse");
+        QTest::addColumn<QString>("elements");
+        QTest::newRow("A4 vide, Corriger") << QStringList{"Text14"} << ""
+                                           << "Corriger"
+                                           << "210 x 297 mm (A4)";
+        QTest::newRow("virgules, Échap") << QStringList{"Text6", "Text24"} << ","
+                                         << "Échap"
+                                         << "145 x 230, Photo 150 x 100 mm";
+        QTest::newRow("1,2,3, Enregistrer quand même") << QStringList{"Text24"} << "1,2,3"
+                                                       << "Enregistrer quand même"
+                                                       << "Photo 150 x 100 mm";
+    }
+    void poidsIllisibles()
+    {
+        QFETCH(QStringList, champs);
+        QFETCH(QString, texte);
+        QFETCH(QString, reponse);
+        QFETCH(QString, elements);
+        Banc banc;
+        QStringList vus;
+        bool ouvert = false;
+        afficherPuis(banc.dialogues, Fenetre::Poids, [&](QDialog *d) {
+            cliquer(d, "Command3");
+            for (const QString &champ : champs)
+                enfant(d, champ)->selectAll(), QTest::keyClicks(enfant(d, champ), texte.isEmpty() ? "\b" : texte);
+            dansLeProchainDialogue([&](QDialog *boite) {
+                auto *question = qobject_cast<QMessageBox *>(boite);
+                QVERIFY(question);
+                vus << question->text();
+                QAbstractButton *choisi = nullptr;
+                for (QAbstractButton *b : question->buttons()) {
+                    vus << b->text() + (b == question->defaultButton() ? " (défaut)" : "")
+                            + (b == question->escapeButton() ? " (Échap)" : "");
+                    choisi = b->text() == reponse ? b : choisi;
+                }
+                choisi ? QTest::mouseClick(choisi, Qt::LeftButton) : QTest::keyClick(boite, Qt::Key_Escape);
+            });
+            cliquer(d, "Command1");
+            vus << enfant(d, champs.first())->text();
+            ouvert = d->isVisible();
+            d->reject();
+        });
+        QCOMPARE(vus,
+                 QStringList({"Poids manquant ou illisible : " + elements
+                                  + ". Ces éléments compteront 0 g. Enregistrer quand même ?",
+                              "Enregistrer quand même", "Corriger (défaut) (Échap)", texte}));
+        QCOMPARE(ouvert, reponse != "Enregistrer quand même");
+        QCOMPARE(QFile::exists(banc.chemin(FichierReglages::PoidsElements)), !ouvert);
+        if (!ouvert)
+            QCOMPARE(banc.dialogues.poids(24), texte);
     }
 
     // An import's preview: two services of a file for 2999 over the
