@@ -25,6 +25,7 @@ struct Colonne
     const char16_t *titre;
     int largeur;
     QString ServiceCompare::*texte;
+    const char16_t *aide; // the header's tooltip and accessible description
 };
 const std::array<Colonne, 5> &colonnes();
 

@@ -69,7 +69,10 @@ void Form7::construireTableau(const Comparaison &comparaison)
     m_tableau->verticalHeader()->setFixedWidth(pixels(LargeurEntetesLignes));
 
     for (int c = 0; c < int(colonnes().size()); ++c) {
-        m_tableau->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf16(colonnes()[c].titre)));
+        auto *entete = new QTableWidgetItem(QString::fromUtf16(colonnes()[c].titre));
+        entete->setToolTip(QString::fromUtf16(colonnes()[c].aide));
+        entete->setData(Qt::AccessibleDescriptionRole, entete->toolTip());
+        m_tableau->setHorizontalHeaderItem(c, entete);
         m_tableau->setColumnWidth(c, pixels(colonnes()[c].largeur));
     }
     for (const ServiceExpedition service : TousLesServices) {

@@ -527,11 +527,14 @@ private slots:
         dansLeProchainDialogue([&](QDialog *d) {
             lignes = ::apercu(d);
             auto *t = enfant<QTableWidget>(d, "Grid1");
-            for (int c = 0; c < t->columnCount(); ++c)
-                lignes << QStringLiteral("colonne «%1» %2x%3")
-                              .arg(t->horizontalHeaderItem(c)->text())
+            for (int c = 0; c < t->columnCount(); ++c) {
+                const QTableWidgetItem *entete = t->horizontalHeaderItem(c);
+                lignes << QStringLiteral("colonne «%1» %2x%3 «%4» [%5]")
+                              .arg(entete->text())
                               .arg(t->columnWidth(c))
-                              .arg(t->horizontalHeader()->height());
+                              .arg(t->horizontalHeader()->height())
+                              .arg(entete->toolTip(), entete->data(Qt::AccessibleDescriptionRole).toString());
+            }
             for (int r = 0; r < t->rowCount(); ++r) {
                 lignes << QStringLiteral("ligne «%1» %2x%3")
                               .arg(t->verticalHeaderItem(r)->text())
