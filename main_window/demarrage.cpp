@@ -3,6 +3,7 @@
 
 #include "main_window/demarrage.h"
 
+#include "commun/apparence.h"
 #include "commun/traductions.h"
 #include "main_window/form1.h"
 #include "main_window/instanceunique.h"
@@ -53,6 +54,7 @@ int demarrer(QApplication &app, const FichiersIni &fichiers, const std::function
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("ambrelot"));
     QApplication::setStyle(new StyleAmbrelot);
+    adopterPaletteDessin();
     Form1 form1(fichiers);
     QObject::connect(&instance, &InstanceUnique::appelee, &form1, [&form1] { premierPlan(form1); });
     // Showing runs the first activation before it returns.

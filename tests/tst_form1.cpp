@@ -562,7 +562,7 @@ private slots:
     // the lock but does not answer, says why. Lock and socket land in the
     // account's own folder: the runtime folder when it is sound, else
     // ~/.cache/ambrelot, never the temporary folder, which others share.
-    // Last, as the start-up sets the application's style.
+    // Last, as the start-up sets the application's style and palette.
     void uneSeuleCopie_data()
     {
         QTest::addColumn<Copie>("cas");
@@ -661,7 +661,12 @@ private slots:
             const int stderrAvant = dup(STDERR_FILENO);
             dup2(sortie[1], STDERR_FILENO), close(sortie[1]);
             bool montree = false, verrouVu = false;
-            const int code = demarrer(*qApp, FichiersIni(dossier.path()), [&](QWidget &) {
+            // A dark desktop leaves the design's colours: a caption's face and text.
+            QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+            QList<QColor> couleurs;
+            const int code = demarrer(*qApp, FichiersIni(dossier.path()), [&](QWidget &f) {
+                const QPalette p = enfant<QLabel>(&f, "Label6")->palette();
+                couleurs = {p.color(QPalette::Window), p.color(QPalette::WindowText)};
                 montree = true, verrouVu = verrouIci(), QTimer::singleShot(0, qApp, &QCoreApplication::quit);
             });
             fflush(stderr), dup2(stderrAvant, STDERR_FILENO), close(stderrAvant);
@@ -670,6 +675,7 @@ private slots:
             const QString texte = QString::fromLocal8Bit(dit.readAll());
             QCOMPARE(code, 0);
             QCOMPARE(montree, fenetre);
+            QCOMPARE(couleurs, montree ? QList<QColor>({QColor(212, 208, 200), Qt::black}) : QList<QColor>());
             QCOMPARE(montree ? verrouVu : verrouIci(), !lieu.isEmpty());
             if (erreur.isEmpty())
                 QVERIFY2(!texte.contains("Ambrelot"), qPrintable(texte));

@@ -69,6 +69,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     installerTraductionsQt(app);
+    adopterPaletteDessin();
     if (argc != 2) {
         std::fprintf(stderr, "usage: capture DOSSIER\n");
         return 2;
