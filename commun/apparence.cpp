@@ -4,6 +4,7 @@
 #include "commun/apparence.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QToolTip>
 
 QFont policeSansSerif(qreal points, bool gras)
@@ -21,6 +22,8 @@ QString styleCadre(const QString &nom, const QColor &couleurTitre)
                           "QGroupBox#%1::title { subcontrol-origin: margin; left: 6px; padding: 0px 1px; color: %2; }")
         .arg(nom, couleurTitre.name());
 }
+
+namespace {
 
 QPalette paletteDessin()
 {
@@ -43,6 +46,8 @@ QPalette paletteDessin()
     p.setColor(QPalette::Disabled, QPalette::Base, face);
     return p;
 }
+
+} // namespace
 
 void adopterPaletteDessin()
 {

@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -38,14 +37,12 @@ inline const QColor Lavande(192, 192, 255);
 inline const QColor Pervenche(128, 128, 255);
 } // namespace Couleurs
 
-// The colours the design leaves to the system (the face behind labels and
-// frames, its text, the boxes' white): those of the classic desktop it was
-// drawn on, which its own blue, red and greys were chosen against. Set on
-// the application whatever the desktop's scheme: a dark one would put the
-// blue frame titles on a dark face and grey boxes round the labels.
-QPalette paletteDessin();
-// For every window, menu and tooltip of the program; after the style is set,
-// which resets the palette.
+// Gives every window, menu and tooltip of the program the colours the design
+// leaves to the system (the face behind labels and frames, its text, the
+// boxes' white): those of the classic desktop it was drawn on, which its own
+// blue, red and greys were chosen against. Whatever the desktop's scheme: a
+// dark one would put the blue frame titles on a dark face and grey boxes
+// round the labels. After the style is set, which resets the palette.
 void adopterPaletteDessin();
 
 // Every beep of the program goes through here, so tests can count them.
