@@ -183,6 +183,17 @@ QString raisonDossierDuCompte(const QString &dossier)
         .arg(o->contenant ? lequel.chopped(1) : QStringLiteral("ce dossier"));
 }
 
+QString raisonDossierPrive(const QString &dossier)
+{
+    if (!QFileInfo(dossier).isDir())
+        return QStringLiteral("ce n'est pas un dossier");
+    const std::optional<Obstacle> o = obstacle(dossier, false);
+    if (!o)
+        return {};
+    return o->etranger ? QStringLiteral("il appartient à un autre compte")
+                       : QStringLiteral("d'autres comptes peuvent écrire dans ce dossier");
+}
+
 QString remedeDossierDuCompte(const QString &dossier)
 {
     const std::optional<Obstacle> o = obstacleDuCompte(dossier);

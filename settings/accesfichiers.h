@@ -51,6 +51,9 @@ QString creerDossier(const QString &dossier);
 // text when it may: it and the folder that holds it must belong to the
 // account, and no other account may write in them.
 QString raisonDossierDuCompte(const QString &dossier);
+// Why `dossier` alone may not be the account's private folder, or empty: it
+// must be a folder of the account's that no other account may write.
+QString raisonDossierPrive(const QString &dossier);
 // The shell command that lets `dossier` hold the settings, for the reason
 // above; empty when nothing stands in the way.
 QString remedeDossierDuCompte(const QString &dossier);
