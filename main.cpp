@@ -6,8 +6,6 @@
 #include "settings/fichiersini.h"
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -18,15 +16,5 @@ int main(int argc, char *argv[])
             return *code;
     }
     QApplication app(argc, argv);
-    const FichiersIni fichiers = FichiersIni::duProgramme();
-    // Settings ignored are said to be, once, over the window that shows the shipped values.
-    return demarrer(app, fichiers, [&fichiers](QWidget &fenetre) {
-        if (const QString avertissement = fichiers.avertissementDuCompte(); !avertissement.isEmpty())
-            QTimer::singleShot(0, &fenetre, [&fenetre, avertissement] {
-                QMessageBox boite(QMessageBox::Warning, QStringLiteral("Réglages ignorés"), avertissement,
-                                  QMessageBox::Ok, &fenetre);
-                boite.setTextFormat(Qt::PlainText);
-                boite.exec();
-            });
-    });
+    return demarrer(app, FichiersIni::duProgramme());
 }

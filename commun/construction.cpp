@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <algorithm>
@@ -139,6 +140,13 @@ ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis 
     champ->setAlignment(alignement);
     champ->setAccessibleName(nomAccessible);
     return champ;
+}
+
+void avertir(QWidget *fenetre, const QString &titre, const QString &message)
+{
+    QMessageBox boite(QMessageBox::Warning, titre, message, QMessageBox::Ok, fenetre);
+    boite.setTextFormat(Qt::PlainText);
+    boite.exec();
 }
 
 QPushButton *creerBouton(QWidget *parent, const QString &nom, const QString &legende, const QRect &geometrie)

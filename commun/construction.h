@@ -58,6 +58,10 @@ ChampSaisie *creerChamp(QWidget *parent, const QString &nom, ChampSaisie::Admis 
                         const QRect &geometrie, const QFont &police, Qt::Alignment alignement,
                         const QString &nomAccessible);
 
+// Tells the user, over `fenetre`, of something that went wrong; the message
+// names files and folders, shown as plain text.
+void avertir(QWidget *fenetre, const QString &titre, const QString &message);
+
 // A push button that Enter in a field never clicks: only its click and its
 // access key act.
 QPushButton *creerBouton(QWidget *parent, const QString &nom, const QString &legende, const QRect &geometrie);

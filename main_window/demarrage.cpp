@@ -4,6 +4,7 @@
 #include "main_window/demarrage.h"
 
 #include "commun/apparence.h"
+#include "commun/construction.h"
 #include "commun/traductions.h"
 #include "main_window/form1.h"
 #include "main_window/instanceunique.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QProxyStyle>
+#include <QTimer>
 
 namespace {
 
@@ -59,6 +61,11 @@ int demarrer(QApplication &app, const FichiersIni &fichiers, const std::function
     QObject::connect(&instance, &InstanceUnique::appelee, &form1, [&form1] { premierPlan(form1); });
     // Showing runs the first activation before it returns.
     form1.show();
+    // Settings ignored are said to be, once, over the window that shows the
+    // shipped values instead.
+    if (const QString avertissement = fichiers.avertissementDuCompte(); !avertissement.isEmpty())
+        QTimer::singleShot(
+            0, &form1, [&form1, avertissement] { avertir(&form1, QStringLiteral("Réglages ignorés"), avertissement); });
     if (fenetreMontree)
         fenetreMontree(form1);
     return app.exec();

@@ -26,7 +26,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -53,14 +52,6 @@ void peindre(QLabel *label, std::optional<QColor> texte, bool opaque)
     p.setColor(QPalette::Window, systeme.color(QPalette::Button));
     label->setPalette(p);
     label->setAutoFillBackground(opaque);
-}
-
-// A failure the user must know of; the message names files, shown as text.
-void signaler(QWidget *fenetre, const QString &titre, const QString &message)
-{
-    QMessageBox boite(QMessageBox::Warning, titre, message, QMessageBox::Ok, fenetre);
-    boite.setTextFormat(Qt::PlainText);
-    boite.exec();
 }
 
 QLabel *creerLabelDessine(QWidget *parent, const LabelDessin &d)
@@ -297,7 +288,7 @@ void Form1::importerTarifs()
     const FichiersIni &fichiers = m_dialogues->fichiers();
     const FichierTarifs::Lecture lecture = FichierTarifs::lireFichier(chemin);
     if (!lecture.refus.isEmpty()) {
-        signaler(this, QStringLiteral("Tarifs non importés"), lecture.refus);
+        avertir(this, QStringLiteral("Tarifs non importés"), lecture.refus);
         return;
     }
     Form8 apercu(QFileInfo(chemin).fileName(), lecture.services, FichierTarifs::grillesActuelles(fichiers), this);
@@ -305,7 +296,7 @@ void Form1::importerTarifs()
         return;
     const FichierTarifs::ResultatImport r = FichierTarifs::importer(lecture, fichiers);
     if (!r.echec.isEmpty())
-        signaler(this, QStringLiteral("Tarifs non importés"), r.echec);
+        avertir(this, QStringLiteral("Tarifs non importés"), r.echec);
     // Even after a failure, the grids saved before it are on disk: the
     // dialogs that hold the prices read their files again.
     m_dialogues->oublierTarifs();
@@ -321,7 +312,7 @@ void Form1::exporterTarifs()
     if (chemin.isEmpty())
         return;
     if (const QString echec = FichierTarifs::exporterVers(chemin, m_dialogues->fichiers()); !echec.isEmpty())
-        signaler(this, QStringLiteral("Tarifs non exportés"), echec);
+        avertir(this, QStringLiteral("Tarifs non exportés"), echec);
 }
 
 void Form1::showEvent(QShowEvent *evenement)
