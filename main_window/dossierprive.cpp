@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/dossierprive.h"
 
-#include "settings/accesfichiers.h"
+#include "settings/dossiersducompte.h"
 
 #include <QFile>
 
@@ -27,16 +27,16 @@ QString maison()
 QString dossierPrive(QString *raison)
 {
     const QString runtime = QFile::decodeName(qgetenv("XDG_RUNTIME_DIR"));
-    if (runtime.startsWith(u'/') && AccesFichiers::raisonDossierPrive(runtime).isEmpty())
+    if (runtime.startsWith(u'/') && DossiersDuCompte::raisonDossierPrive(runtime).isEmpty())
         return runtime;
     const QString home = maison();
     const QString dossier = home + QStringLiteral("/.cache/ambrelot");
     // Created as the settings folder is, never in another account's folder
     // (root with the user's HOME), and checked as it is.
     QString pourquoi
-        = home.startsWith(u'/') ? AccesFichiers::creerDossier(dossier) : QStringLiteral("aucun dossier personnel");
+        = home.startsWith(u'/') ? DossiersDuCompte::creerDossier(dossier) : QStringLiteral("aucun dossier personnel");
     if (pourquoi.isEmpty())
-        pourquoi = AccesFichiers::raisonDossierDuCompte(dossier);
+        pourquoi = DossiersDuCompte::raisonDossierDuCompte(dossier);
     if (pourquoi.isEmpty())
         return dossier;
     if (raison)

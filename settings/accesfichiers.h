@@ -41,23 +41,6 @@ ResultatEcriture echecDansDossier(const QString &chemin, const QString &raison, 
 // the others.
 QString raisonSysteme(int erreur, const QString &repli);
 
-// Creates a folder and its missing parents, private to the account as the
-// XDG base directory rules ask, and only inside a folder of the account's:
-// root running with a user's HOME would otherwise leave folders the user
-// cannot write. Why it failed, in French, or the empty text.
-QString creerDossier(const QString &dossier);
-
-// Why the account's folder `dossier` may not hold its settings, or the empty
-// text when it may: it and the folder that holds it must belong to the
-// account, and no other account may write in them.
-QString raisonDossierDuCompte(const QString &dossier);
-// Why `dossier` alone may not be the account's private folder, or empty: it
-// must be a folder of the account's that no other account may write.
-QString raisonDossierPrive(const QString &dossier);
-// The shell command that lets `dossier` hold the settings, for the reason
-// above; empty when nothing stands in the way.
-QString remedeDossierDuCompte(const QString &dossier);
-
 bool estUnLien(const QString &chemin);
 // A regular file itself, not a link to one.
 bool estUnFichier(const QString &chemin);

@@ -5,6 +5,7 @@
 
 #include "settings/accesfichiers.h"
 #include "settings/catalogueelements.h"
+#include "settings/dossiersducompte.h"
 #include "settings/tarifs.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include <cerrno>
 
 using namespace AccesFichiers;
+using namespace DossiersDuCompte;
 
 namespace {
 
