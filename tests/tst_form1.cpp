@@ -116,8 +116,7 @@ private slots:
         fichiers.EcrireTarifCEE("Tarification", "TarifCEE20Gr", "0123456789");
         m_bips = std::make_unique<Bips>();
         m_form = std::make_unique<Form1>(fichiers);
-        connect(&m_form->dialogues(), &Dialogues::affiche, this,
-                [this] { dansLeProchainDialogue([this](QDialog *d) { m_dansLeDialogue(d); }); });
+        connect(&m_form->dialogues(), &Dialogues::affiche, this, [this] { dansLeProchainDialogue(m_dansLeDialogue); });
         m_form->show();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
@@ -127,15 +126,15 @@ private slots:
     // control, the Tab order.
     void apercu()
     {
-        QStringList lignes = ::apercu(m_form.get());
-        lignes[0] = "Form1"; // its caption is the clock
+        const QStringList controles = ::apercu(m_form.get()).mid(1);
+        QStringList lignes = QStringList{"Form1"} + controles; // its caption is the clock
         for (const QAction *a : m_form->menuBar()->actions() + controle<QMenu>("MnuFichier")->actions()) {
             lignes << (a->menu() ? a->menu()->objectName() : a->objectName()) + " «" + a->text() + "» "
                     + a->shortcut().toString() + (a->icon().isNull() ? "" : " icône");
         }
-        for (QWidget *w : m_form->findChildren<QWidget *>()) {
-            if (w->window() == m_form.get() && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
-                lignes << "aide " + w->objectName() + " «" + survoler(w) + "»";
+        for (const QString &ligne : controles) {
+            const QString nom = ligne.section(' ', 0, 0);
+            lignes << "aide " + nom + " «" + survoler(controle(nom)) + "»";
         }
         QWidget *w = QApplication::focusWidget();
         do {
@@ -158,7 +157,7 @@ private slots:
         survoler(controle("Label13"));
         QStringList coupes;
         for (const QWidget *w : m_form->findChildren<QWidget *>()) {
-            if ((qobject_cast<const QLabel *>(w) || qobject_cast<const QRadioButton *>(w)) && !w->hasHeightForWidth()
+            if ((w->inherits("QLabel") || w->inherits("QRadioButton")) && !w->hasHeightForWidth()
                 && w->sizeHint().width() > w->width())
                 coupes << w->objectName();
         }
@@ -181,11 +180,10 @@ private slots:
             // A paste takes what typing would; a line feed inserts nothing.
             {"Maj+Inser des grammes", "", "Text26", "2", Qt::ShiftModifier | Qt::Key_Insert, "25,0", 1, "-5.0\n"},
             {"Alt+5", "", "Text2", "12", Qt::AltModifier | Qt::Key_5, "12", 1},
-            {"poids : chiffre, point, moins, lettre, espace", "MnuParamètres", "Text6", "7.-a ", {}, "12,57,", 3},
             // The dialog stays open, with the edits.
             {"poids : Échap", "MnuParamètres", "Text6", "", Qt::Key_Escape, "12,5", 1},
             {"poids : Entrée", "MnuParamètres", "Text6", "", Qt::Key_Return, "12,5", 0},
-            {"poids : neuvième caractère", "MnuParamètres", "Text25", "12345678", {}, "61234567", 0},
+            {"poids : point en virgule, huit caractères", "MnuParamètres", "Text25", "1.-a2345678", {}, "61,23456", 2},
             {"France Rapide : neuvième caractère", "MnuTarifNormale", "Text7", "1234x", {}, "7,001234", 0},
             {"France Rapide : Ctrl+Z", "MnuTarifNormale", "Text7", "12", ctrl | Qt::Key_Z, "7,00", 0},
             {"symbole sans limite", "MnuTarifNormale", "Text8", "12345678x", {}, "€12345678x", 0},
@@ -252,7 +250,6 @@ private slots:
     {
         QTest::addColumn<Clic>("c");
         const Clic cas[] = {
-            {"droite sur 1", "Label7", "Text2", "1", Qt::RightButton, {"0", ""}},
             {"droite sur vide", "Label29", "Text25", "", Qt::RightButton, {"0", "-1", ""}},
             {"milieu sur 0", "Label6", "Text1", "0", Qt::MiddleButton, {""}},
             {"milieu sur 7", "Label6", "Text1", "7", Qt::MiddleButton, {}},
@@ -458,11 +455,11 @@ private slots:
         QTemporaryDir dossier, prive, maison;
         QString xdg = prive.path();
         if (cas.environnement == Environnement::RuntimeTropLong)
-            QCOMPARE(::mkdir(QFile::encodeName(xdg += '/' + QString(100, u'x')), 0700), 0);
+            QCOMPARE(::mkdir(qPrintable(xdg += '/' + QString(100, u'x')), 0700), 0);
         if (cas.environnement == Environnement::RuntimeOuvert)
-            QCOMPARE(::chmod(QFile::encodeName(xdg), 0777), 0);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(xdg));
-        qputenv("HOME", QFile::encodeName(maison.path()));
+            QCOMPARE(::chmod(qPrintable(xdg), 0777), 0);
+        qputenv("XDG_RUNTIME_DIR", xdg.toLocal8Bit());
+        qputenv("HOME", maison.path().toLocal8Bit());
         if (sansHome)
             qunsetenv("XDG_RUNTIME_DIR"), qunsetenv("HOME");
         int tube[2];
