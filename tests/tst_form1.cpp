@@ -84,6 +84,14 @@ class TestForm1 : public QObject
     {
         return enfant<T>(m_form.get(), nom);
     }
+    // One row a case, named by its first field.
+    template<typename T, std::size_t N>
+    static void cas(const T (&lignes)[N])
+    {
+        QTest::addColumn<T>("c");
+        for (const T &c : lignes)
+            QTest::newRow(c.nom) << c;
+    }
     QString texte(const QString &nom) const { return controle<QLabel>(nom)->text(); }
     // The help line once the pointer comes onto `w` from Option2.
     QString survoler(QWidget *w)
@@ -170,9 +178,8 @@ private slots:
     // whole, can shrink and not grow.
     void saisie_data()
     {
-        QTest::addColumn<Frappe>("f");
         const auto ctrl = Qt::ControlModifier, pave = Qt::KeypadModifier;
-        const Frappe cas[] = {
+        cas<Frappe>({
             {"quatrième chiffre", "", "Text1", "1234", {}, "123", 0},
             {"virgule, point", "", "Text1", "1,.5", {}, "15", 2},
             {"septième caractère des grammes", "", "Text26", "1,23456", {}, "1,2345", 0},
@@ -192,33 +199,31 @@ private slots:
             {"pavé : symbole", "MnuTarifNormale", "Text8", "", pave | Qt::Key_Period, "€.", 0},
             {"point : prix", "MnuTarifNormale", "Text7", ".", {}, "7,00.", 0},
             {"UE : valeur longue du fichier", "MnuTarifCEE", "Text1", "5\b5", {}, "012345678", 0},
-        };
-        for (const Frappe &c : cas)
-            QTest::newRow(c.nom) << c;
+        });
     }
     void saisie()
     {
-        QFETCH(Frappe, f);
-        QApplication::clipboard()->setText(f.pressePapiers);
+        QFETCH(Frappe, c);
+        QApplication::clipboard()->setText(c.pressePapiers);
         QString vu;
         bool ouvert = true;
         const auto frapper = [&](QLineEdit *b) {
             b->setFocus();
             b->end(false);
-            QTest::keyClicks(b, f.tape);
-            if (f.touche.key() != Qt::Key_unknown)
-                QTest::keyClick(b, f.touche.key(), f.touche.keyboardModifiers());
+            QTest::keyClicks(b, c.tape);
+            if (c.touche.key() != Qt::Key_unknown)
+                QTest::keyClick(b, c.touche.key(), c.touche.keyboardModifiers());
             vu = b->text();
         };
-        if (f.menu.isEmpty()) {
-            frapper(controle<QLineEdit>(f.champ));
+        if (c.menu.isEmpty()) {
+            frapper(controle<QLineEdit>(c.champ));
         } else {
-            m_dansLeDialogue = [&](QDialog *d) { frapper(enfant(d, f.champ)), ouvert = d->isVisible(), d->reject(); };
-            controle<QAction>(f.menu)->trigger();
+            m_dansLeDialogue = [&](QDialog *d) { frapper(enfant(d, c.champ)), ouvert = d->isVisible(), d->reject(); };
+            controle<QAction>(c.menu)->trigger();
         }
-        QCOMPARE(vu, f.attendu);
+        QCOMPARE(vu, c.attendu);
         QVERIFY(ouvert);
-        QCOMPARE(m_bips->nombre, f.bips);
+        QCOMPARE(m_bips->nombre, c.bips);
     }
 
     // "Coller" of the context menu takes what typing would, within the limit.
@@ -248,8 +253,7 @@ private slots:
 
     void clics_data()
     {
-        QTest::addColumn<Clic>("c");
-        const Clic cas[] = {
+        cas<Clic>({
             {"droite sur vide", "Label29", "Text25", "", Qt::RightButton, {"0", "-1", ""}},
             {"milieu sur 0", "Label6", "Text1", "0", Qt::MiddleButton, {""}},
             {"milieu sur 7", "Label6", "Text1", "7", Qt::MiddleButton, {}},
@@ -263,9 +267,7 @@ private slots:
              {Qt::Key_Left, Qt::Key_Left, Qt::Key_Backspace, Qt::Key_Backspace}},
             {"droite sur 0,9", "Label28", "Text26", "0,9", Qt::RightButton, {"-0,1"}},
             {"gauche sur abc", "Label22", "Text23", "abc", Qt::LeftButton, {""}},
-        };
-        for (const Clic &c : cas)
-            QTest::newRow(c.nom) << c;
+        });
     }
     void clics()
     {
@@ -321,16 +323,13 @@ private slots:
     // when a window that changed nothing closes, one when a save gets there.
     void commandes_data()
     {
-        QTest::addColumn<Commande>("c");
         const auto ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
         // 2 envelopes of 3,2 g and 33,6 grams: 40 g, 1,10 € by France Rapide.
-        const Commande cas[] = {
+        cas<Commande>({
             {"Ctrl+C, au-delà", ctrl | Qt::Key_C, "4000", "Form5", "4006,4", ">>", 1},
             {"Alt+A", alt | Qt::Key_A, "33,6", "Form6", "40", "1,10 €"},
             {"Ctrl+P, poids au-delà", ctrl | Qt::Key_P, "33,6", "Form2", "20031,6", ">>", 1, "Text1", "9999"},
-        };
-        for (const Commande &c : cas)
-            QTest::newRow(c.nom) << c;
+        });
     }
     void commandes()
     {
@@ -429,9 +428,8 @@ private slots:
     // style and palette; each case sets the environment it needs.
     void uneSeuleCopie_data()
     {
-        QTest::addColumn<Copie>("cas");
         const Environnement prive = Environnement::RuntimePrive;
-        const Copie cas[] = {
+        cas<Copie>({
             {"première copie au repos", prive, Premiere::AuRepos, false, Lieu::Runtime},
             {"première copie arrêtée", prive, Premiere::Arretee, true, Lieu::Runtime, "ne répond pas"},
             {"première copie tuée", prive, Premiere::Tuee, true, Lieu::Runtime},
@@ -440,23 +438,21 @@ private slots:
             {"dossier d'exécution ouvert", Environnement::RuntimeOuvert, Premiere::AuRepos, false, Lieu::Cache},
             {"HOME absent", Environnement::NiRuntimeNiHome, Premiere::Aucune, true, Lieu::Aucun,
              "aucun dossier sûr pour le verrou (" + QFile::decodeName(getpwuid(compteTeste())->pw_dir) + "/.cache"},
-        };
-        for (const Copie &c : cas)
-            QTest::newRow(c.nom) << c;
+        });
     }
     void uneSeuleCopie()
     {
-        QFETCH(Copie, cas);
-        const bool sansHome = cas.environnement == Environnement::NiRuntimeNiHome;
+        QFETCH(Copie, c);
+        const bool sansHome = c.environnement == Environnement::NiRuntimeNiHome;
         // Without HOME the account's real home would be used: only another
         // account's, as root, can be tried.
         if (sansHome && compteTeste() == geteuid())
             QSKIP("HOME absent : essayé seulement sous root, comme un autre compte");
         QTemporaryDir dossier, prive, maison;
         QString xdg = prive.path();
-        if (cas.environnement == Environnement::RuntimeTropLong)
+        if (c.environnement == Environnement::RuntimeTropLong)
             QCOMPARE(::mkdir(qPrintable(xdg += '/' + QString(100, u'x')), 0700), 0);
-        if (cas.environnement == Environnement::RuntimeOuvert)
+        if (c.environnement == Environnement::RuntimeOuvert)
             QCOMPARE(::chmod(qPrintable(xdg), 0777), 0);
         qputenv("XDG_RUNTIME_DIR", xdg.toLocal8Bit());
         qputenv("HOME", maison.path().toLocal8Bit());
@@ -464,13 +460,13 @@ private slots:
             qunsetenv("XDG_RUNTIME_DIR"), qunsetenv("HOME");
         int tube[2];
         QCOMPARE(pipe(tube), 0);
-        pid_t copie = cas.premiere == Premiere::Aucune ? -1 : fork();
+        pid_t copie = c.premiere == Premiere::Aucune ? -1 : fork();
         if (copie == 0) {
             {
                 InstanceUnique instance;
                 bool ecrit = false;
                 QObject::connect(&instance, &InstanceUnique::appelee, [&] { ecrit = write(tube[1], "1", 1) == 1; });
-                if (write(tube[1], "1", 1) == 1 && cas.premiere == Premiere::QuiPart)
+                if (write(tube[1], "1", 1) == 1 && c.premiere == Premiere::QuiPart)
                     QThread::msleep(200);
                 else
                     QCoreApplication::exec();
@@ -487,13 +483,13 @@ private slots:
         char octet = 0;
         QVERIFY(copie < 0 || read(tube[0], &octet, 1) == 1);
         fcntl(tube[0], F_SETFL, O_NONBLOCK);
-        if (cas.premiere == Premiere::Arretee)
+        if (c.premiere == Premiere::Arretee)
             ::kill(copie, SIGSTOP);
-        if (cas.premiere == Premiere::Tuee)
+        if (c.premiere == Premiere::Tuee)
             ::kill(copie, SIGKILL), waitpid(copie, nullptr, 0), copie = -1;
 
         // Looked at while a copy holds the lock: the window's, else the first.
-        const QString ici = cas.lieu == Lieu::Cache ? maison.path() + "/.cache/ambrelot" : xdg;
+        const QString ici = c.lieu == Lieu::Cache ? maison.path() + "/.cache/ambrelot" : xdg;
         const auto verrouIci = [&] { return QDir(ici).entryList({"*.lock"}).size() == 1; };
         const auto seconde = [&] {
             int sortie[2];
@@ -511,15 +507,14 @@ private slots:
             QVERIFY(dit.open(sortie[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
             const QString texte = QString::fromLocal8Bit(dit.readAll());
             QCOMPARE(code, 0);
-            QCOMPARE(montree, cas.fenetre);
+            QCOMPARE(montree, c.fenetre);
             QCOMPARE(QApplication::palette().color(QPalette::Window) == QColor(212, 208, 200), montree);
-            QCOMPARE(montree ? verrouVu : verrouIci(), cas.lieu != Lieu::Aucun);
-            QVERIFY2(cas.erreur.isEmpty() ? !texte.contains("Ambrelot") : texte.contains(cas.erreur),
-                     qPrintable(texte));
+            QCOMPARE(montree ? verrouVu : verrouIci(), c.lieu != Lieu::Aucun);
+            QVERIFY2(c.erreur.isEmpty() ? !texte.contains("Ambrelot") : texte.contains(c.erreur), qPrintable(texte));
         };
         QVERIFY(sansHome ? commeCompte(seconde) : (seconde(), !QTest::currentTestFailed()));
         // The first copy, called forward when this one showed nothing, said so.
-        QCOMPARE(read(tube[0], &octet, 1) == 1, !cas.fenetre);
+        QCOMPARE(read(tube[0], &octet, 1) == 1, !c.fenetre);
     }
 };
 
