@@ -290,21 +290,26 @@ private slots:
     }
 
     // Ecopli at 409,6 g shows ">>" with a beep, the first caption red; then
-    // "&RAZ" empties every box and chooses France Rapide again.
+    // "&RAZ" empties every box, the caption black again, and chooses France
+    // Rapide again.
     void serviceEtRaz()
     {
+        const auto legende = [this] { return controle("Label6")->palette().color(QPalette::WindowText); };
+        const QColor noir = m_form->palette().color(QPalette::ButtonText);
         taper("Text26", "400");
         taper("Text1", "3");
         QTest::mouseClick(controle("Option2"), Qt::LeftButton);
-        QCOMPARE(controle("Label6")->palette().color(QPalette::WindowText), Couleurs::Rouge);
+        QCOMPARE(legende(), Couleurs::Rouge);
         controle<QAction>("MnuRaz")->trigger();
         QCOMPARE(texte("Label3"), "0");
         QVERIFY(controle<QRadioButton>("Option1")->isChecked());
-        QCOMPARE(controle("Label6")->palette().color(QPalette::WindowText),
-                 m_form->palette().color(QPalette::ButtonText));
+        QCOMPARE(legende(), noir);
         QCOMPARE(QApplication::focusWidget(), controle("Text1"));
         // Emptying the first box leaves 400 g in Ecopli: one beep more.
         QCOMPARE(m_bips->nombre, 2);
+        // A count of zero counts nothing.
+        taper("Text1", "00");
+        QCOMPARE(legende(), noir);
     }
 
     // The menu's keys act while a box with a selection has the focus. Once a window opened from the menu closes,
