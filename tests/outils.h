@@ -41,11 +41,12 @@ inline QByteArray cp1252(const QString &texte) { return QStringEncoder("windows-
 // The bytes the tests expect, from tests/attendus.
 inline QByteArray attendu(const QString &nom) { return lireOctets(QStringLiteral(AMBRELOT_ATTENDUS "/") + nom); }
 
-// Bytes with every update stamp, whatever it says, as "#".
-inline QByteArray sansTampon(const QByteArray &octets)
+inline std::array<GrilleTarif, 3> grillesParDefaut()
 {
-    static const QRegularExpression tampon(QStringLiteral("\\d\\d/\\d\\d/\\d{4} \\x{e0} \\d\\d:\\d\\d"));
-    return QString::fromLatin1(octets).replace(tampon, QStringLiteral("#")).toLatin1();
+    std::array<GrilleTarif, 3> grilles;
+    for (const ServiceExpedition s : TousLesServices)
+        Tarifs::restaurerDefauts(grilles.at(int(s)) = Tarifs::grille(s));
+    return grilles;
 }
 
 constexpr FichierReglages TousLesFichiers[] = {FichierReglages::PoidsElements, FichierReglages::TarifNormal,
@@ -115,7 +116,6 @@ bool commeCompte(Action action)
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 // Counts the program's beeps for its life.
@@ -127,21 +127,6 @@ struct Bips
         Bip::remplacer([this] { ++nombre; });
     }
     ~Bips() { Bip::remplacer({}); }
-};
-
-// A settings folder, a stand-in main window and the dialogs over it.
-struct Banc
-{
-    QTemporaryDir dossier;
-    FichiersIni fichiers{dossier.path()};
-    QWidget principale;
-    Dialogues dialogues{fichiers, &principale};
-
-    Banc() { principale.show(); }
-    QString chemin(FichierReglages f) const { return fichiers.chemin(f); }
-    QByteArray octets(FichierReglages f) const { return lireOctets(chemin(f)); }
-    void ecrire(FichierReglages f, const QString &lignes) const { ecrireOctets(chemin(f), cp1252(lignes)); }
-    QDialog *dialogue(const QString &nom) const { return principale.findChild<QDialog *>(nom); }
 };
 
 template<typename T = QLineEdit>
@@ -164,51 +149,33 @@ inline void dansLeProchainDialogue(const std::function<void(QDialog *)> &action)
     QTimer::singleShot(0, qApp, [action] { action(qobject_cast<QDialog *>(QApplication::activeModalWidget())); });
 }
 
-// Shows the window as the menu does, runs `action` in it and returns once it
-// has gone; closes what the action leaves open, so that a test cannot hang.
-inline void afficherPuis(Dialogues &dialogues, Dialogues::Fenetre fenetre, const std::function<void(QDialog *)> &action)
-{
-    dansLeProchainDialogue(action);
-    QTimer secours;
-    QObject::connect(&secours, &QTimer::timeout, qApp, [] {
-        while (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            d->reject();
-    });
-    secours.start(10000);
-    dialogues.afficher(fenetre);
-}
-
 // What a window shows, a line per named control: its text, its colour,
 // alignment and accessible name where it has them, its place and size, its
 // font, hidden, greyed, styled.
 inline QStringList apercu(const QWidget *fenetre)
 {
-    QStringList lignes{fenetre->objectName() + QStringLiteral(" «") + fenetre->windowTitle() + u'»'};
+    QStringList lignes{fenetre->objectName() + " «" + fenetre->windowTitle() + "»"};
     for (const QWidget *w : fenetre->findChildren<QWidget *>()) {
-        if (w->window() != fenetre || w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"))
+        if (w->window() != fenetre || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
             continue;
         QString ligne = w->objectName();
         if (const QVariant texte = w->property(qobject_cast<const QGroupBox *>(w) ? "title" : "text"); texte.isValid())
-            ligne += QStringLiteral(" «%1»").arg(texte.toString());
+            ligne += " «" + texte.toString() + "»";
         if (const auto *l = qobject_cast<const QLabel *>(w))
-            ligne += u' ' + l->palette().color(QPalette::WindowText).name()
+            ligne += " " + l->palette().color(QPalette::WindowText).name()
                 + (l->textFormat() == Qt::PlainText ? "" : " enrichi");
         if (const QVariant alignement = w->property("alignment"); alignement.isValid())
-            ligne += QStringLiteral(" aligné %1").arg(alignement.toInt(), 0, 16);
+            ligne += QString::asprintf(" aligné %x", alignement.toInt());
         if (!w->accessibleName().isEmpty())
-            ligne += QStringLiteral(" [%1]").arg(w->accessibleName());
+            ligne += " [" + w->accessibleName() + "]";
         const QRect g = w->geometry();
-        lignes << ligne
-                + QStringLiteral(" %1,%2 %3x%4 %5pt")
-                      .arg(g.x())
-                      .arg(g.y())
-                      .arg(g.width())
-                      .arg(g.height())
-                      .arg(w->font().pointSizeF())
-                + (w->font().bold() ? QStringLiteral(" gras") : QString())
-                + (w->isHidden() ? QStringLiteral(" caché") : QString())
-                + (w->isEnabled() ? QString() : QStringLiteral(" grisé"))
-                + (w->styleSheet().isEmpty() ? QString() : QStringLiteral(" stylé"));
+        ligne += QString::asprintf(" %d,%d %dx%d %gpt", g.x(), g.y(), g.width(), g.height(), w->font().pointSizeF());
+        for (const auto &[oui, mot] : {std::pair{w->font().bold(), " gras"},
+                                       {w->isHidden(), " caché"},
+                                       {!w->isEnabled(), " grisé"},
+                                       {!w->styleSheet().isEmpty(), " stylé"}})
+            ligne += oui ? mot : "";
+        lignes << ligne;
     }
     return lignes;
 }
