@@ -184,11 +184,11 @@ inline QStringList apercu(const QWidget *fenetre)
 // instead, after a change to a window that a person has looked at.
 inline void comparerApercu(const QString &nom, const QStringList &lignes)
 {
-    const QString fichier = nom + QStringLiteral(".txt");
+    const QString fichier = AMBRELOT_ATTENDUS "/" + nom + ".txt";
     if (qEnvironmentVariableIntValue("AMBRELOT_RENOUVELER"))
-        ecrireOctets(QStringLiteral(AMBRELOT_ATTENDUS "/") + fichier, (lignes.join(u'\n') + u'\n').toUtf8());
+        ecrireOctets(fichier, (lignes.join('\n') + '\n').toUtf8());
     else
-        QCOMPARE(lignes, QString::fromUtf8(attendu(fichier)).split(u'\n', Qt::SkipEmptyParts));
+        QCOMPARE(lignes, QString::fromUtf8(lireOctets(fichier)).split('\n', Qt::SkipEmptyParts));
 }
 
 #endif
