@@ -8,12 +8,9 @@
 #include "proprietes.h"
 #include "proprietestarifs.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *octets, std::size_t taille)
 {
-    const QByteArrayView entree(reinterpret_cast<const char *>(octets), qsizetype(taille));
+    const QByteArrayView entree(octets, qsizetype(taille));
 #if defined(AMBRELOT_CIBLE_NOMBRES)
     const QString erreur = Proprietes::verifierNombre(QString::fromUtf8(entree));
 #elif defined(AMBRELOT_CIBLE_TARIFS)
@@ -21,9 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *octets, std::size_t t
 #else
     const QString erreur = Proprietes::verifierEcriture(Proprietes::decouper(entree));
 #endif
-    if (!erreur.isEmpty()) {
-        std::fprintf(stderr, "Propriété violée : %s\n", erreur.toUtf8().constData());
-        std::abort();
-    }
+    if (!erreur.isEmpty())
+        qFatal("Propriété violée : %s", qPrintable(erreur));
     return 0;
 }

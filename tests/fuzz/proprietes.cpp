@@ -12,31 +12,25 @@ namespace Proprietes {
 
 namespace {
 
-// A line as stored: its text and its end ("\r\n", "\n", "\r" or none), cut
+// The lines of a file, each with its end ("\r\n", "\n", "\r" or none), cut
 // here again, on purpose, so that the checks do not share the reader's own
 // idea of a line.
-struct Ligne
+QByteArrayList lignes(QByteArrayView octets)
 {
-    QByteArray texte;
-    QByteArray fin;
-    bool operator==(const Ligne &o) const { return texte == o.texte && fin == o.fin; }
-};
-
-QList<Ligne> lignes(QByteArrayView octets)
-{
-    QList<Ligne> resultat;
-    for (qsizetype debut = 0; debut < octets.size();) {
-        qsizetype i = debut;
+    QByteArrayList resultat;
+    for (qsizetype debut = 0, i = 0; debut < octets.size(); debut = i) {
         while (i < octets.size() && octets[i] != '\r' && octets[i] != '\n')
             ++i;
-        const qsizetype fin = i == octets.size() ? i : octets.sliced(i).startsWith("\r\n") ? i + 2 : i + 1;
-        resultat.append({octets.sliced(debut, i - debut).toByteArray(), octets.sliced(i, fin - i).toByteArray()});
-        debut = fin;
+        i += octets.sliced(i).startsWith("\r\n") ? 2 : i < octets.size();
+        resultat << octets.sliced(debut, i - debut).toByteArray();
     }
     return resultat;
 }
 
-bool estCle(const Ligne &l) { return l.texte.contains('='); }
+QByteArray finDe(const QByteArray &ligne)
+{
+    return ligne.last(ligne.endsWith("\r\n") ? 2 : ligne.endsWith('\n') || ligne.endsWith('\r'));
+}
 
 // Beyond the lines both files share at their start and at their end, the
 // write may have replaced one key line (same line end), inserted one key
@@ -44,28 +38,24 @@ bool estCle(const Ligne &l) { return l.texte.contains('='); }
 // and a last line without an end may gain one.
 QString lignesGardees(const QByteArray &avant, const QByteArray &apres)
 {
-    const QList<Ligne> b = lignes(avant), a = lignes(apres);
-    qsizetype debut = 0, fin = 0;
-    while (debut < a.size() && debut < b.size() && a[debut] == b[debut])
-        ++debut;
-    while (fin < a.size() - debut && fin < b.size() - debut && a[a.size() - 1 - fin] == b[b.size() - 1 - fin])
-        ++fin;
-    QList<Ligne> ancien = b.mid(debut, b.size() - debut - fin), nouveau = a.mid(debut, a.size() - debut - fin);
-    if (ancien.size() == 1 && fin == 0 && ancien[0].fin.isEmpty() && nouveau.size() > 1
-        && nouveau[0] == Ligne{ancien[0].texte, "\r\n"}) {
-        ancien.clear();
-        nouveau.removeFirst();
-    }
-    for (qsizetype k = 0; k < nouveau.size(); ++k) {
-        if (nouveau[k].fin != (ancien.isEmpty() ? "\r\n" : ancien[0].fin))
-            return QStringLiteral("ligne écrite sans la bonne fin");
+    QByteArrayList ancien = lignes(avant), nouveau = lignes(apres);
+    while (!ancien.isEmpty() && !nouveau.isEmpty() && ancien.first() == nouveau.first())
+        ancien.removeFirst(), nouveau.removeFirst();
+    bool suivies = false;
+    while (!ancien.isEmpty() && !nouveau.isEmpty() && ancien.last() == nouveau.last())
+        ancien.removeLast(), nouveau.removeLast(), suivies = true;
+    if (ancien.size() == 1 && !suivies && nouveau.size() > 1 && nouveau[0] == ancien[0] + "\r\n")
+        ancien.clear(), nouveau.removeFirst();
+    for (const QByteArray &l : nouveau) {
+        if (finDe(l) != (ancien.isEmpty() ? "\r\n" : finDe(ancien[0])))
+            return "ligne écrite sans la bonne fin";
     }
     if (ancien.size() > 1 || nouveau.size() > 2 || ancien.size() > nouveau.size())
         return QStringLiteral("%1 lignes remplacées par %2").arg(ancien.size()).arg(nouveau.size());
-    if ((!ancien.isEmpty() && !estCle(ancien[0])) || (!nouveau.isEmpty() && !estCle(nouveau.last())))
-        return QStringLiteral("ligne qui n'est pas une clé");
-    if (nouveau.size() == 2 && (fin != 0 || !nouveau[0].texte.startsWith('[')))
-        return QStringLiteral("section ajoutée ailleurs qu'à la fin");
+    if ((!ancien.isEmpty() && !ancien[0].contains('=')) || (!nouveau.isEmpty() && !nouveau.last().contains('=')))
+        return "ligne qui n'est pas une clé";
+    if (nouveau.size() == 2 && (suivies || !nouveau[0].startsWith('[')))
+        return "section ajoutée ailleurs qu'à la fin";
     return {};
 }
 
@@ -73,50 +63,41 @@ QString lignesGardees(const QByteArray &avant, const QByteArray &apres)
 
 CasEcriture decouper(QByteArrayView entree)
 {
-    qsizetype separateurs[3] = {-1, -1, -1};
-    qsizetype i = entree.size();
-    for (int n = 2; n >= 0; --n) {
-        i = i > 0 ? entree.first(i).lastIndexOf('\x1f') : -1;
-        if (i < 0)
-            return {entree.toByteArray(), QStringLiteral("Env114"), QStringLiteral("Envellope114"),
-                    QStringLiteral("3,2")};
-        separateurs[n] = i;
+    QByteArrayView fichier = entree;
+    QStringList parties;
+    for (qsizetype i; parties.size() < 3; fichier.truncate(i)) {
+        if ((i = fichier.lastIndexOf('\x1f')) < 0)
+            return {entree.toByteArray(), "Env114", "Envellope114", "3,2"};
+        parties.prepend(QString::fromUtf8(fichier.sliced(i + 1)));
     }
-    const auto partie
-        = [&](qsizetype debut, qsizetype fin) { return QString::fromUtf8(entree.sliced(debut + 1, fin - debut - 1)); };
-    return {entree.first(separateurs[0]).toByteArray(), partie(separateurs[0], separateurs[1]),
-            partie(separateurs[1], separateurs[2]), partie(separateurs[2], entree.size())};
+    return {fichier.toByteArray(), parties[0], parties[1], parties[2]};
 }
 
 QString verifierEcriture(const CasEcriture &cas)
 {
     if (FormatIni::lire(cas.fichier, cas.section, cas.cle).size() > FormatIni::LongueurMaxValeur)
-        return QStringLiteral("lecture trop longue");
+        return "lecture trop longue";
     QByteArray contenu = cas.fichier;
     const QList<EcritureIni> ecriture{{cas.section, cas.cle, cas.valeur}};
-    const ResultatEcriture r = FormatIni::ecrire(contenu, ecriture);
-    if (!r.ok)
-        return contenu != cas.fichier || r.raison.isEmpty()
-            ? QStringLiteral("écriture refusée qui change le fichier ou sans raison")
-            : QString();
+    if (const ResultatEcriture r = FormatIni::ecrire(contenu, ecriture); !r)
+        return contenu != cas.fichier || r.raison.isEmpty() ? "écriture refusée qui change le fichier ou sans raison"
+                                                            : QString();
     if (const QString relu = FormatIni::lire(contenu, cas.section, cas.cle); relu != cas.valeur)
         return QStringLiteral("relu « %1 » au lieu de « %2 »").arg(relu, cas.valeur);
-    if (const QString e = lignesGardees(cas.fichier, contenu); !e.isEmpty())
-        return e;
     QByteArray encore = contenu;
     if (!FormatIni::ecrire(encore, ecriture) || encore != contenu)
-        return QStringLiteral("la même écriture répétée change le fichier");
-    return {};
+        return "la même écriture répétée change le fichier";
+    return lignesGardees(cas.fichier, contenu);
 }
 
 QString verifierNombre(const QString &texte)
 {
     const std::optional<double> x = nombreFrancais(texte);
     const std::optional<Decimal4> d = Decimal4::depuisTexte(texte);
-    if (nombreFrancais(QStringLiteral(" \t") + texte + QStringLiteral("\t ")) != x)
-        return QStringLiteral("les espaces autour changent le nombre");
+    if (nombreFrancais(" \t" + texte + "\t ") != x)
+        return "les espaces autour changent le nombre";
     if ((d && !x) || (x && std::fabs(*x) < 1e14 && !d))
-        return QStringLiteral("décimal et nombre en désaccord");
+        return "décimal et nombre en désaccord";
     if (d && std::fabs(*x) < 1e9 && std::fabs(double(d->dixMilliemes()) - std::nearbyint(*x * 10000.0)) > 1.0)
         return QStringLiteral("décimal %1 loin du nombre %2").arg(d->texte()).arg(*x);
     if (d && Decimal4::depuisTexte(d->texte()) != d)

@@ -16,9 +16,7 @@ namespace Proprietes {
 struct CasEcriture
 {
     QByteArray fichier;
-    QString section;
-    QString cle;
-    QString valeur;
+    QString section, cle, valeur;
 };
 
 // A fuzz input: the file, then the section, the key and the value, each

@@ -18,10 +18,8 @@ constexpr FichierReglages FichiersDesTarifs[]
 QByteArrayList octets(const FichiersIni &fichiers)
 {
     QByteArrayList resultat;
-    for (const FichierReglages f : FichiersDesTarifs) {
-        QFile fichier(fichiers.chemin(f));
-        resultat << (fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray());
-    }
+    for (const FichierReglages f : FichiersDesTarifs)
+        resultat << fichiers.contenu(f);
     return resultat;
 }
 
@@ -29,19 +27,19 @@ QString allerRetour(const FichierTarifs::Lecture &lecture, const FichiersIni &fi
 {
     using namespace FichierTarifs;
     if (const QString echec = importer(lecture, fichiers).echec; !echec.isEmpty())
-        return QStringLiteral("import d'un fichier accepté en échec : ") + echec;
-    const Lecture relue = lire(exporter(fichiers), QStringLiteral("export.csv"));
+        return "import d'un fichier accepté en échec : " + echec;
+    const Lecture relue = lire(exporter(fichiers), "export.csv");
     if (relue.services.size() != 3)
-        return QStringLiteral("export relu refusé : ") + relue.refus;
+        return "export relu refusé : " + relue.refus;
     for (const ServiceLu &s : lecture.services) {
         for (const PrixLu &p : s.prix) {
             if (relue.services.at(int(s.service)).prix.at(p.tranche).prix != p.prix)
-                return QStringLiteral("prix %1 relu autrement").arg(p.prix);
+                return "prix " + p.prix + " relu autrement";
         }
     }
     const QByteArrayList avant = octets(fichiers);
     importer(relue, fichiers);
-    return octets(fichiers) == avant ? QString() : QStringLiteral("importer l'export écrit quelque chose");
+    return octets(fichiers) == avant ? QString() : "importer l'export écrit quelque chose";
 }
 
 } // namespace
@@ -57,18 +55,15 @@ QString verifierTarifs(QByteArrayView entree)
         return octets(fichiers);
     }();
 
-    const FichierTarifs::Lecture lecture = FichierTarifs::lire(entree, QStringLiteral("fuzz.csv"));
-    if (!lecture.refus.isEmpty()) {
-        const bool muet = FichierTarifs::importer(lecture, fichiers).echec == lecture.refus;
-        return muet && octets(fichiers) == depart ? QString()
-                                                  : QStringLiteral("fichier refusé qui écrit ou sans raison");
-    }
+    const FichierTarifs::Lecture lecture = FichierTarifs::lire(entree, "fuzz.csv");
+    if (!lecture.refus.isEmpty())
+        return FichierTarifs::importer(lecture, fichiers).echec == lecture.refus && octets(fichiers) == depart
+            ? QString()
+            : "fichier refusé qui écrit ou sans raison";
     const QString erreur = allerRetour(lecture, fichiers);
-    for (qsizetype i = 0; i < depart.size(); ++i) {
-        QFile fichier(fichiers.chemin(FichiersDesTarifs[i]));
-        if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) || fichier.write(depart[i]) != depart[i].size())
-            return QStringLiteral("réglages de départ non rétablis");
-    }
+    for (const FichierReglages f : FichiersDesTarifs)
+        QFile::remove(fichiers.chemin(f));
+    ecrireFichiersManquants(fichiers);
     return erreur;
 }
 
