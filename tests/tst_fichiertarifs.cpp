@@ -14,13 +14,11 @@
 
 using namespace FichierTarifs;
 
-// A file read: its first price and its number of brackets, or why the whole
-// of it is refused.
+// A file read: its prices, or why the whole of it is refused.
 struct Lu
 {
     QByteArray fichier;
     QString prix;
-    int tranches;
     QString refus = {};
 };
 Q_DECLARE_METATYPE(Lu)
@@ -30,14 +28,11 @@ namespace {
 const QByteArray Entete = "Service;Jusqu'à (g);Prix\r\n";
 const QByteArray Livre = lireOctets(QStringLiteral(AMBRELOT_TARIFS "/2026.csv"));
 
-void accepte(const char *nom, const QByteArray &fichier, const char *prix, int tranches = 1)
-{
-    QTest::newRow(nom) << Lu{fichier, prix, tranches};
-}
+void accepte(const char *nom, const QByteArray &fichier, const char *prix) { QTest::newRow(nom) << Lu{fichier, prix}; }
 
 void refuse(const char *nom, const QByteArray &fichier, const QString &refus)
 {
-    QTest::newRow(nom) << Lu{fichier, {}, 0, "Le fichier « t.csv » est refusé" + refus};
+    QTest::newRow(nom) << Lu{fichier, {}, "Le fichier « t.csv » est refusé" + refus};
 }
 
 QByteArrayList octets(const FichiersIni &fichiers)
@@ -58,7 +53,8 @@ private slots:
     void lecture_data()
     {
         QTest::addColumn<Lu>("l");
-        accepte("livré : BOM, CRLF, trois services", Livre, "3,47", 19);
+        accepte("livré : BOM, CRLF, trois services", Livre,
+                "3,47 4,57 4,57 5,78 8,10 10,35 12,01 >> 1,52 3,10 3,10 5,24 2,25 4,85 4,85 11,65 16,60 31,70 31,70");
         accepte("point et symbole", Entete + "France Rapide;20;3.47 €", "3,47");
         accepte("virgule, LF, ligne vide", "Service;Jusqu'à (g);Prix\n\nFrance Ecopli;50;3,1\n", "3,10");
         accepte("entier, zéros, espace insécable", Entete + "France Ecopli;50;007\u00a0€", "7,00");
@@ -116,39 +112,34 @@ private slots:
     {
         QFETCH(Lu, l);
         const Lecture lu = lire(l.fichier, "t.csv");
+        QStringList prix;
+        for (const ServiceLu &s : lu.services) {
+            for (const PrixLu &p : s.prix)
+                prix << p.prix;
+        }
+        QCOMPARE(prix.join(' '), l.prix);
         QCOMPARE(lu.refus, l.refus);
-        QCOMPARE(lu.services.isEmpty() ? QString() : lu.services.first().prix.first().prix, l.prix);
-        for (const ServiceLu &s : lu.services)
-            l.tranches -= int(s.prix.size());
-        QCOMPARE(l.tranches, 0);
     }
 
-    // The stamp an import writes, and the warning of prices still to come,
-    // on 5 December 2026 at 10:45, beside a service whose prices come in 2028.
-    void dates_data()
+    // The warning of prices still to come, on 5 December 2026, beside a
+    // service whose prices come in 2028. The stamp an import writes, the
+    // round trip shows.
+    void avertissement_data()
     {
         QTest::addColumn<QDate>("enVigueur");
-        QTest::addColumn<QString>("tampon");
-        QTest::addColumn<QString>("debut");
-        QTest::newRow("sans date") << QDate() << "05/12/2026 à 10:45"
-                                   << "1er janvier 2028";
-        QTest::newRow("passée") << QDate(2026, 1, 1) << "01/01/2026 à 00:00"
-                                << "1er janvier 2028";
-        QTest::newRow("aujourd'hui") << QDate(2026, 12, 5) << "05/12/2026 à 00:00"
-                                     << "1er janvier 2028";
-        QTest::newRow("le 2 mars") << QDate(2027, 3, 2) << "02/03/2027 à 00:00"
-                                   << "2 mars 2027";
+        QTest::addColumn<QString>("jour");
+        QTest::newRow("sans date") << QDate() << "1er janvier 2028";
+        QTest::newRow("aujourd'hui") << QDate(2026, 12, 5) << "1er janvier 2028";
+        QTest::newRow("le 2 mars") << QDate(2027, 3, 2) << "2 mars 2027";
     }
-    void dates()
+    void avertissement()
     {
         QFETCH(QDate, enVigueur);
-        QFETCH(QString, tampon);
-        QFETCH(QString, debut);
-        const QDateTime maintenant(QDate(2026, 12, 5), QTime(10, 45));
-        const ServiceLu service{ServiceExpedition::TarifEcopli, {}, enVigueur, {}};
-        QCOMPARE(FichierTarifs::tampon(service, maintenant), tampon);
-        QCOMPARE(avertissement({service, {ServiceExpedition::TarifCEE, {}, QDate(2028, 1, 1), {}}}, maintenant.date()),
-                 "Ces prix entrent en vigueur le " + debut + '.');
+        QFETCH(QString, jour);
+        QCOMPARE(FichierTarifs::avertissement({{ServiceExpedition::TarifEcopli, {}, enVigueur, {}},
+                                               {ServiceExpedition::TarifCEE, {}, QDate(2028, 1, 1), {}}},
+                                              QDate(2026, 12, 5)),
+                 "Ces prix entrent en vigueur le " + jour + '.');
     }
 
     // Into the defaults, the shipped file brings its prices and its day, and
