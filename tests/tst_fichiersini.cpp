@@ -135,6 +135,7 @@ private slots:
               "[S]\r\nk=2\r\nk=1\r\n[s]\r\nk=1\r\n");
         ecrit("BOM gardé", "\xEF\xBB\xBF[s]\r\nk=1\r\n", "2", "\xEF\xBB\xBF[s]\r\nk=2\r\n");
         ecrit("guillemet en tête, crochets", "", "\"[x]", "[s]\r\nk=\"[x]\r\n");
+        ecrit("254 caractères", "", QString(254, u'1'), "[s]\r\nk=" + QByteArray(254, '1') + "\r\n");
         // Every byte but NUL, CR and LF, each one character, written back as itself.
         QByteArray octets;
         for (int octet = 1; octet < 256; ++octet)

@@ -6,6 +6,8 @@
 
 #include "outils.h"
 
+#include "commun/version.h"
+
 #include "main_window/instanceunique.h"
 #include "main_window/lignedecommande.h"
 #include "settings/defauts.h"
@@ -43,7 +45,8 @@ private slots:
         const QString importe = "France Ecopli, jusqu'à 20 g : 0,59 → 1,52\n";
         QTest::newRow("sans option") << Commande{{}, {}};
         QTest::newRow("option de Qt") << Commande{{"-platform", "offscreen"}, {}};
-        QTest::newRow("version") << Commande{{"--version"}, 0, "Ambrelot 3.0.0\n", "", Gardes, FenetreOuverte};
+        QTest::newRow("version") << Commande{{"--version"}, 0, "Ambrelot " + texteVersion() + "\n", "", Gardes,
+                                             FenetreOuverte};
         QTest::newRow("aide") << Commande{
             {"-h"},
             0,
@@ -79,10 +82,18 @@ private slots:
             "",
             "Le fichier « mauvais.csv » est refusé, ligne 2, colonne « Prix » : « abc » n'est pas un prix ; attendu un "
             "nombre à deux décimales au plus, avec une virgule ou un point, suivi ou non de « € », ou « >> ».\n"};
+        QTest::newRow("import d'un fichier trop grand")
+            << Commande{{"--importer-tarifs", "gros.csv"},
+                        1,
+                        "",
+                        "Le fichier « gros.csv » est refusé : il dépasse 1 Mio ; attendu un fichier de tarifs de "
+                        "quelques lignes.\n"};
         QTest::newRow("import d'un absent")
             << Commande{{"--importer-tarifs", "absent.csv"}, 1, "", "Le fichier « absent.csv » ne peut pas être lu.\n"};
         QTest::newRow("export") << Commande{
             {"--exporter-tarifs", "sortie.csv"}, 0, "Tarifs exportés dans « sortie.csv ».\n"};
+        QTest::newRow("export impossible") << Commande{
+            {"--exporter-tarifs", "absent/sortie.csv"}, 1, "", "Le fichier « sortie.csv » ne peut pas être écrit.\n"};
     }
     void options()
     {
@@ -93,7 +104,8 @@ private slots:
         const QByteArray entete = "Service;Jusqu'à (g);Prix\r\nFrance Ecopli;20;",
                          avant = lireOctets(fichiers.chemin(FichierReglages::TarifEcopli));
         QVERIFY(QDir::setCurrent(dossier.path()) && ecrireOctets("bon.csv", entete + "1,52")
-                && ecrireOctets("mauvais.csv", entete + "abc"));
+                && ecrireOctets("mauvais.csv", entete + "abc")
+                && ecrireOctets("gros.csv", entete + "1,52" + QByteArray(FichierTarifs::TailleMaximale, '\n')));
         QLockFile verrou(InstanceUnique::cheminDuVerrou(dossier.path()));
         QVERIFY(c.instance == SansFenetre || verrou.tryLock(0));
         QString sortie, erreurs;
