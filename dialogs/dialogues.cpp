@@ -35,8 +35,6 @@ QString Dialogues::valeurReserve() { return formTarif(ServiceExpedition::TarifCE
 
 QString Dialogues::symbole() { return formTarif(Tarifs::grilleDuSymbole().Service)->symbole(); }
 
-bool Dialogues::estCharge(Fenetre fenetre) const { return charge(fenetre) != nullptr; }
-
 void Dialogues::afficher(Fenetre fenetre)
 {
     emit affiche(fenetre);
@@ -88,19 +86,4 @@ FormTarif *Dialogues::formTarif(ServiceExpedition service)
         dialogue->setAttribute(Qt::WA_DeleteOnClose);
     }
     return dialogue;
-}
-
-QDialog *Dialogues::charge(Fenetre fenetre) const
-{
-    switch (fenetre) {
-    case Fenetre::Poids:
-        return m_form2;
-    case Fenetre::TarifNormal:
-    case Fenetre::TarifEcopli:
-    case Fenetre::TarifCEE:
-        return m_tarifs[indice(service(fenetre))];
-    case Fenetre::APropos:
-        break;
-    }
-    return m_aPropos;
 }

@@ -41,8 +41,6 @@ public:
     // Form3's Text8.
     QString symbole();
 
-    bool estCharge(Fenetre fenetre) const;
-
     // Unloads the tariff dialogs, which are hidden: the next read of a price
     // loads it again from its file, as after their own save.
     void oublierTarifs();
@@ -60,7 +58,6 @@ signals:
 private:
     Form2 *form2();
     FormTarif *formTarif(ServiceExpedition service);
-    QDialog *charge(Fenetre fenetre) const;
 
     FichiersIni m_fichiers;
     QWidget *m_fenetrePrincipale;

@@ -49,6 +49,15 @@ inline std::array<GrilleTarif, 3> grillesParDefaut()
     return grilles;
 }
 
+// One row a case, named by its first field.
+template<typename T, std::size_t N>
+void cas(const T (&lignes)[N])
+{
+    QTest::addColumn<T>("c");
+    for (const T &c : lignes)
+        QTest::newRow(c.nom) << c;
+}
+
 constexpr FichierReglages TousLesFichiers[] = {FichierReglages::PoidsElements, FichierReglages::TarifNormal,
                                                FichierReglages::TarifEcopli, FichierReglages::TarifCEE};
 

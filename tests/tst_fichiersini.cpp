@@ -49,6 +49,7 @@ enum Obstacle {
 // {contenant} stand for the folders.
 struct Compte
 {
+    const char *nom;
     Copie copie;
     Obstacle obstacle;
     QByteArray copieApres;
@@ -266,7 +267,6 @@ private slots:
     // another account owns or may write, is neither read nor written.
     void parCompte_data()
     {
-        QTest::addColumn<Compte>("c");
         const QString ignore = "Les réglages de ce compte sont ignorés : le dossier « {compte} » ne peut pas les "
                                "garder, car %1.\nAmbrelot affiche à leur place les valeurs livrées avec le "
                                "programme.\nPour y remédier : %2";
@@ -277,31 +277,47 @@ private slots:
         const QString ouvert = "d'autres comptes peuvent écrire dans ce dossier",
                       etranger = "il appartient à un autre compte",
                       contenant = "d'autres comptes peuvent écrire dans le dossier « {contenant} », qui le contient";
-        QTest::newRow("copie présente") << Compte{CopieOrdinaire, Aucun,
-                                                  "[Tarification]\r\nTarifN20Gr=0,70\r\n"
-                                                  "[Date]\r\nMiseAJour=5 \xE0 6\r\n"};
-        QTest::newRow("programme inscriptible") << Compte{PasDeDossier, Aucun, {}};
-        QTest::newRow("programme protégé") << Compte{PasDeDossier, ProgrammeProtege, Modifie};
-        QTest::newRow("dossier du paquet") << Compte{PasDeDossier, DossierDuPaquet, Modifie};
-        QTest::newRow("nulle part") << Compte{
-            PasDeDossier, ProgrammeEtContenantProteges, {}, "l'accès au dossier est refusé"};
-        QTest::newRow("copie liée à un autre fichier")
-            << Compte{CopieLien, ProgrammeProtege, Bashrc, "le fichier est un lien symbolique", pasOrdinaire};
-        QTest::newRow("copie qui est un dossier")
-            << Compte{CopieDossier, ProgrammeProtege, {}, "un dossier porte le nom du fichier", pasOrdinaire};
-        QTest::newRow("copie devenue un lien pendant l'écriture")
-            << Compte{CopieLien, LienPendantLEcriture, "[Tarification]\r\nTarifN20Gr=0,70\r\n", {}, pasOrdinaire};
-        QTest::newRow("dossier ouvert à tous") << Compte{CopieOrdinaire, DossierOuvertATous, CopieDuCompte, ouvert,
-                                                         ignore.arg(ouvert, "chmod 700 '{compte}'")};
-        QTest::newRow("dossier d'un autre compte") << Compte{
-            DossierVide, DossierDUnAutreCompte, {}, etranger, ignore.arg(etranger, "sudo chown nobody '{compte}'")};
-        QTest::newRow("contenant ouvert à tous") << Compte{
-            DossierVide, ContenantOuvertATous, {}, contenant, ignore.arg(contenant, "chmod 700 '{contenant}'")};
-        QTest::newRow("administrateur dans le dossier d'un compte")
-            << Compte{PasDeDossier,
-                      AdministrateurChezLeCompte,
-                      {},
-                      "le dossier « {contenant} », où il serait créé, appartient à un autre compte"};
+        cas<Compte>({
+            {"copie présente", CopieOrdinaire, Aucun,
+             "[Tarification]\r\nTarifN20Gr=0,70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n"},
+            {"programme inscriptible", PasDeDossier, Aucun, {}},
+            {"programme protégé", PasDeDossier, ProgrammeProtege, Modifie},
+            {"dossier du paquet", PasDeDossier, DossierDuPaquet, Modifie},
+            {"nulle part", PasDeDossier, ProgrammeEtContenantProteges, {}, "l'accès au dossier est refusé"},
+            {"copie liée à un autre fichier", CopieLien, ProgrammeProtege, Bashrc, "le fichier est un lien symbolique",
+             pasOrdinaire},
+            {"copie qui est un dossier",
+             CopieDossier,
+             ProgrammeProtege,
+             {},
+             "un dossier porte le nom du fichier",
+             pasOrdinaire},
+            {"copie devenue un lien pendant l'écriture",
+             CopieLien,
+             LienPendantLEcriture,
+             "[Tarification]\r\nTarifN20Gr=0,70\r\n",
+             {},
+             pasOrdinaire},
+            {"dossier ouvert à tous", CopieOrdinaire, DossierOuvertATous, CopieDuCompte, ouvert,
+             ignore.arg(ouvert, "chmod 700 '{compte}'")},
+            {"dossier d'un autre compte",
+             DossierVide,
+             DossierDUnAutreCompte,
+             {},
+             etranger,
+             ignore.arg(etranger, "sudo chown nobody '{compte}'")},
+            {"contenant ouvert à tous",
+             DossierVide,
+             ContenantOuvertATous,
+             {},
+             contenant,
+             ignore.arg(contenant, "chmod 700 '{contenant}'")},
+            {"administrateur dans le dossier d'un compte",
+             PasDeDossier,
+             AdministrateurChezLeCompte,
+             {},
+             "le dossier « {contenant} », où il serait créé, appartient à un autre compte"},
+        });
     }
     void parCompte()
     {

@@ -83,14 +83,6 @@ class TestForm1 : public QObject
     {
         return enfant<T>(m_form.get(), nom);
     }
-    // One row a case, named by its first field.
-    template<typename T, std::size_t N>
-    static void cas(const T (&lignes)[N])
-    {
-        QTest::addColumn<T>("c");
-        for (const T &c : lignes)
-            QTest::newRow(c.nom) << c;
-    }
     QString texte(const QString &nom) const { return controle<QLabel>(nom)->text(); }
     // The help line once the pointer comes onto `w` from Option2.
     QString survoler(QWidget *w)

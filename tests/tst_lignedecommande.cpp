@@ -21,6 +21,7 @@ enum Instance { SansFenetre, FenetreOuverte };
 enum Prix { Gardes, Changes };
 struct Commande
 {
+    const char *nom;
     QStringList arguments;
     std::optional<int> code; // none: the window starts
     QString sortie = {}, erreurs = {};
@@ -41,59 +42,64 @@ private slots:
 
     void options_data()
     {
-        QTest::addColumn<Commande>("c");
         const QString importe = "France Ecopli, jusqu'à 20 g : 0,59 → 1,52\n";
-        QTest::newRow("sans option") << Commande{{}, {}};
-        QTest::newRow("option de Qt") << Commande{{"-platform", "offscreen"}, {}};
-        QTest::newRow("version") << Commande{{"--version"}, 0, "Ambrelot " + texteVersion() + "\n", "", Gardes,
-                                             FenetreOuverte};
-        QTest::newRow("aide") << Commande{
-            {"-h"},
-            0,
-            "Utilisation : ambrelot [OPTION]\n"
-            "Sans option, Ambrelot ouvre sa fenêtre de calcul d'affranchissement.\n\n"
-            "Options :\n"
-            "  -h, --help                 Affiche cette aide.\n"
-            "  -v, --version              Affiche la version d'Ambrelot.\n"
-            "  --importer-tarifs FICHIER  Vérifie un fichier de tarifs, affiche les prix qui changent et les "
-            "enregistre.\n"
-            "  --exporter-tarifs FICHIER  Écrit les tarifs des trois services dans un fichier.\n"};
-        QTest::newRow("option inconnue") << Commande{
-            {"--importer-tarif", "bon.csv"},
-            1,
-            "",
-            "ambrelot : option inconnue « --importer-tarif » ; « ambrelot --help » donne les options.\n"};
-        QTest::newRow("fichier manquant")
-            << Commande{{"--exporter-tarifs"},
-                        1,
-                        "",
-                        "ambrelot : une option attend un FICHIER ; « ambrelot --help » donne les options.\n"};
-        QTest::newRow("import") << Commande{{"--importer-tarifs", "bon.csv"}, 0, importe, "", Changes};
-        QTest::newRow("import, fenêtre ouverte")
-            << Commande{{"--importer-tarifs", "bon.csv"},
-                        0,
-                        importe + "Ambrelot est ouvert : il montrera les nouveaux prix à son prochain démarrage.\n",
-                        "",
-                        Changes,
-                        FenetreOuverte};
-        QTest::newRow("import refusé") << Commande{
-            {"--importer-tarifs", "mauvais.csv"},
-            1,
-            "",
-            "Le fichier « mauvais.csv » est refusé, ligne 2, colonne « Prix » : « abc » n'est pas un prix ; attendu un "
-            "nombre à deux décimales au plus, avec une virgule ou un point, suivi ou non de « € », ou « >> ».\n"};
-        QTest::newRow("import d'un fichier trop grand")
-            << Commande{{"--importer-tarifs", "gros.csv"},
-                        1,
-                        "",
-                        "Le fichier « gros.csv » est refusé : il dépasse 1 Mio ; attendu un fichier de tarifs de "
-                        "quelques lignes.\n"};
-        QTest::newRow("import d'un absent")
-            << Commande{{"--importer-tarifs", "absent.csv"}, 1, "", "Le fichier « absent.csv » ne peut pas être lu.\n"};
-        QTest::newRow("export") << Commande{
-            {"--exporter-tarifs", "sortie.csv"}, 0, "Tarifs exportés dans « sortie.csv ».\n"};
-        QTest::newRow("export impossible") << Commande{
-            {"--exporter-tarifs", "absent/sortie.csv"}, 1, "", "Le fichier « sortie.csv » ne peut pas être écrit.\n"};
+        cas<Commande>({
+            {"sans option", {}, {}},
+            {"option de Qt", {"-platform", "offscreen"}, {}},
+            {"version", {"--version"}, 0, "Ambrelot " + texteVersion() + "\n", "", Gardes, FenetreOuverte},
+            {"aide",
+             {"-h"},
+             0,
+             "Utilisation : ambrelot [OPTION]\n"
+             "Sans option, Ambrelot ouvre sa fenêtre de calcul d'affranchissement.\n\n"
+             "Options :\n"
+             "  -h, --help                 Affiche cette aide.\n"
+             "  -v, --version              Affiche la version d'Ambrelot.\n"
+             "  --importer-tarifs FICHIER  Vérifie un fichier de tarifs, affiche les prix qui changent et les "
+             "enregistre.\n"
+             "  --exporter-tarifs FICHIER  Écrit les tarifs des trois services dans un fichier.\n"},
+            {"option inconnue",
+             {"--importer-tarif", "bon.csv"},
+             1,
+             "",
+             "ambrelot : option inconnue « --importer-tarif » ; « ambrelot --help » donne les options.\n"},
+            {"fichier manquant",
+             {"--exporter-tarifs"},
+             1,
+             "",
+             "ambrelot : une option attend un FICHIER ; « ambrelot --help » donne les options.\n"},
+            {"import", {"--importer-tarifs", "bon.csv"}, 0, importe, "", Changes},
+            {"import, fenêtre ouverte",
+             {"--importer-tarifs", "bon.csv"},
+             0,
+             importe + "Ambrelot est ouvert : il montrera les nouveaux prix à son prochain démarrage.\n",
+             "",
+             Changes,
+             FenetreOuverte},
+            {"import refusé",
+             {"--importer-tarifs", "mauvais.csv"},
+             1,
+             "",
+             "Le fichier « mauvais.csv » est refusé, ligne 2, colonne « Prix » : « abc » n'est pas un prix ; attendu "
+             "un nombre à deux décimales au plus, avec une virgule ou un point, suivi ou non de « € », ou « >> ».\n"},
+            {"import d'un fichier trop grand",
+             {"--importer-tarifs", "gros.csv"},
+             1,
+             "",
+             "Le fichier « gros.csv » est refusé : il dépasse 1 Mio ; attendu un fichier de tarifs de quelques "
+             "lignes.\n"},
+            {"import d'un absent",
+             {"--importer-tarifs", "absent.csv"},
+             1,
+             "",
+             "Le fichier « absent.csv » ne peut pas être lu.\n"},
+            {"export", {"--exporter-tarifs", "sortie.csv"}, 0, "Tarifs exportés dans « sortie.csv ».\n"},
+            {"export impossible",
+             {"--exporter-tarifs", "absent/sortie.csv"},
+             1,
+             "",
+             "Le fichier « sortie.csv » ne peut pas être écrit.\n"},
+        });
     }
     void options()
     {
