@@ -122,8 +122,10 @@ bool commeCompte(Action action)
 #include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -160,7 +162,7 @@ inline void dansLeProchainDialogue(const std::function<void(QDialog *)> &action)
 
 // What a window shows, a line per named control: its text, its colour,
 // alignment and accessible name where it has them, its place and size, its
-// font, hidden, greyed, styled.
+// font, hidden, greyed, styled; a table's columns and cells.
 inline QStringList apercu(const QWidget *fenetre)
 {
     QStringList lignes{fenetre->objectName() + " «" + fenetre->windowTitle() + "»"};
@@ -185,6 +187,39 @@ inline QStringList apercu(const QWidget *fenetre)
                                        {!w->styleSheet().isEmpty(), " stylé"}})
             ligne += oui ? mot : "";
         lignes << ligne;
+        // A table: its columns with their help, its rows with their cells, the bold ones marked.
+        if (const auto *t = qobject_cast<const QTableWidget *>(w)) {
+            for (int c = 0; c < t->columnCount(); ++c) {
+                const QTableWidgetItem *e = t->horizontalHeaderItem(c);
+                lignes << QStringLiteral("colonne «%1» %2x%3 «%4» [%5]")
+                              .arg(e->text())
+                              .arg(t->columnWidth(c))
+                              .arg(t->horizontalHeader()->height())
+                              .arg(e->toolTip(), e->data(Qt::AccessibleDescriptionRole).toString());
+            }
+            for (int r = 0; r < t->rowCount(); ++r) {
+                lignes << QStringLiteral("ligne «%1» %2x%3")
+                              .arg(t->model()->headerData(r, Qt::Vertical).toString())
+                              .arg(t->verticalHeader()->isHidden() ? 0 : t->verticalHeader()->width())
+                              .arg(t->rowHeight(r))
+                        + (r == t->currentRow() ? " courante" : "");
+                for (int c = 0; c < t->columnCount(); ++c)
+                    lignes.last() += " «" + t->item(r, c)->text() + "»" + (t->item(r, c)->font().bold() ? " gras" : "");
+            }
+        }
+    }
+    return lignes;
+}
+
+// The Tab order of a window, once round from the control with the focus.
+inline QStringList tabulations(QWidget *fenetre)
+{
+    QStringList lignes;
+    for (QWidget *w = fenetre->focusWidget();
+         w && QTest::qWaitForWindowActive(fenetre) && !lignes.contains("tabulation " + w->objectName());
+         w = fenetre->focusWidget()) {
+        lignes << "tabulation " + w->objectName();
+        QTest::keyClick(w, Qt::Key_Tab);
     }
     return lignes;
 }
