@@ -8,13 +8,13 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QDir>
 #include <QLockFile>
 #include <QSocketNotifier>
 #include <QThread>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -47,7 +47,8 @@ QString chemin(const QString &dossier, const QString &repertoire, const char *ex
     return dossier + QStringLiteral("/ambrelot-") + QString::fromLatin1(empreinte) + QLatin1String(extension);
 }
 
-void dire(const QString &message) { std::fprintf(stderr, "Ambrelot : %s\n", qPrintable(message)); }
+// On standard error, as every warning of the program.
+void dire(const QString &message) { qWarning().noquote() << QStringLiteral("Ambrelot : ") + message; }
 
 // bind() or connect() `prise` to the socket at `chemin`. A path over
 // sun_path's 108 bytes is reached through its folder's descriptor in /proc,

@@ -53,18 +53,16 @@ struct Commande
     int bips = 0;
     QString champ = {}, saisie = {};
 };
-enum class Environnement { RuntimePrive, RuntimeTropLong, RuntimeOuvert, NiRuntimeNiHome };
-enum class Premiere { Aucune, AuRepos, Arretee, Tuee, QuiPart };
-enum class Lieu { Runtime, Cache, Aucun };
-// The first copy: whether the program started now shows its window, where
-// the lock is and what it says on standard error.
+enum class Environnement { RuntimePrive, RuntimeLong, RuntimeOuvert };
+enum class Premiere { AuRepos, Arretee, Tuee };
+// The first copy: whether the program started now shows its window, and what
+// it says on standard error.
 struct Copie
 {
     const char *nom;
     Environnement environnement;
     Premiere premiere;
     bool fenetre;
-    Lieu lieu;
     QString erreur = {};
 };
 Q_DECLARE_METATYPE(Frappe)
@@ -338,40 +336,17 @@ private slots:
         QCOMPARE(m_bips->nombre, c.bips);
     }
 
-    // Ctrl+T from a box opens the comparison on the checked service's row; a
-    // double click checks the service of a row, "Fermer" nothing.
-    void comparer()
-    {
-        QTest::mouseClick(controle("Option3"), Qt::LeftButton);
-        dansLeProchainDialogue([](QDialog *d) {
-            auto *t = enfant<QTableWidget>(d, "Grid1");
-            QTest::keyClick(t, Qt::Key_Up);
-            QTest::mouseDClick(d->windowHandle(), Qt::LeftButton, {},
-                               t->viewport()->mapTo(d, t->visualRect(t->currentIndex()).center()));
-            if (d->isVisible())
-                d->reject();
-        });
-        QTest::keyClick(controle("Text1"), Qt::Key_T, Qt::ControlModifier);
-        QVERIFY(controle<QRadioButton>("Option2")->isChecked());
-        dansLeProchainDialogue([](QDialog *d) {
-            QTest::keyClick(d->focusWidget(), Qt::Key_Down);
-            cliquer(d, "Command2");
-            if (d->isVisible())
-                d->accept();
-        });
-        controle<QAction>("MnuComparer")->trigger();
-        QVERIFY(controle<QRadioButton>("Option2")->isChecked());
-    }
-
-    // The comparison over the shipped files, 40 g by France Rapide: what it
-    // shows, the Tab order; then Enter chooses the row below.
+    // Ctrl+T from a box opens the comparison on the checked service's row,
+    // here EU at 40 g over the shipped files: what it shows, the Tab order;
+    // then Enter chooses the row above.
     void comparaison()
     {
+        QTest::mouseClick(controle("Option3"), Qt::LeftButton);
         taper("Text1", "2"), taper("Text26", "33,6");
         QStringList lignes;
         dansLeProchainDialogue([&](QDialog *d) {
             lignes = ::apercu(d) + tabulations(d);
-            QTest::keyClick(d->focusWidget(), Qt::Key_Down), QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+            QTest::keyClick(d->focusWidget(), Qt::Key_Up), QTest::keyClick(d->focusWidget(), Qt::Key_Return);
             if (d->isVisible())
                 d->reject();
         });
@@ -386,49 +361,35 @@ private slots:
     // live copy holds the lock but does not answer, says why. Lock and socket
     // land in the account's own folder: the runtime folder when it is sound,
     // else ~/.cache/ambrelot. Last, as the start-up sets the application's
-    // style and palette; each case sets the environment it needs.
+    // style and palette.
     void uneSeuleCopie_data()
     {
-        const Environnement prive = Environnement::RuntimePrive;
         cas<Copie>({
-            {"première copie au repos", prive, Premiere::AuRepos, false, Lieu::Runtime},
-            {"première copie arrêtée", prive, Premiere::Arretee, true, Lieu::Runtime, "ne répond pas"},
-            {"première copie tuée", prive, Premiere::Tuee, true, Lieu::Runtime},
-            {"première copie qui part", prive, Premiere::QuiPart, true, Lieu::Runtime},
-            {"chemin de prise trop long", Environnement::RuntimeTropLong, Premiere::AuRepos, false, Lieu::Runtime},
-            {"dossier d'exécution ouvert", Environnement::RuntimeOuvert, Premiere::AuRepos, false, Lieu::Cache},
-            {"HOME absent", Environnement::NiRuntimeNiHome, Premiere::Aucune, true, Lieu::Aucun,
-             "aucun dossier sûr pour le verrou (" + QFile::decodeName(getpwuid(compteTeste())->pw_dir) + "/.cache"},
+            {"première copie au repos, chemin de prise long", Environnement::RuntimeLong, Premiere::AuRepos, false},
+            {"première copie arrêtée", Environnement::RuntimePrive, Premiere::Arretee, true, "ne répond pas"},
+            {"première copie tuée", Environnement::RuntimePrive, Premiere::Tuee, true},
+            {"dossier d'exécution ouvert", Environnement::RuntimeOuvert, Premiere::AuRepos, false},
         });
     }
     void uneSeuleCopie()
     {
         QFETCH(Copie, c);
-        const bool sansHome = c.environnement == Environnement::NiRuntimeNiHome;
-        // Without HOME the account's real home would be used: only another
-        // account's, as root, can be tried.
-        if (sansHome && compteTeste() == geteuid())
-            QSKIP("HOME absent : essayé seulement sous root, comme un autre compte");
         QTemporaryDir dossier, prive, maison;
         QString xdg = prive.path();
-        if (c.environnement == Environnement::RuntimeTropLong)
+        if (c.environnement == Environnement::RuntimeLong)
             QCOMPARE(::mkdir(qPrintable(xdg += '/' + QString(100, u'x')), 0700), 0);
         if (c.environnement == Environnement::RuntimeOuvert)
             QCOMPARE(::chmod(qPrintable(xdg), 0777), 0);
         qputenv("XDG_RUNTIME_DIR", xdg.toLocal8Bit());
         qputenv("HOME", maison.path().toLocal8Bit());
-        if (sansHome)
-            qunsetenv("XDG_RUNTIME_DIR"), qunsetenv("HOME");
         int tube[2];
         QCOMPARE(pipe(tube), 0);
-        pid_t copie = c.premiere == Premiere::Aucune ? -1 : fork();
+        pid_t copie = fork();
         if (copie == 0) {
             {
                 InstanceUnique instance;
                 QObject::connect(&instance, &InstanceUnique::appelee, [&] { QVERIFY(write(tube[1], "1", 1) == 1); });
-                if (write(tube[1], "1", 1) == 1 && c.premiere == Premiere::QuiPart)
-                    QThread::msleep(200);
-                else
+                if (write(tube[1], "1", 1) == 1)
                     QCoreApplication::exec();
             }
             _exit(0);
@@ -441,7 +402,7 @@ private slots:
             close(tube[0]), close(tube[1]);
         });
         char octet = 0;
-        QVERIFY(copie < 0 || read(tube[0], &octet, 1) == 1);
+        QVERIFY(read(tube[0], &octet, 1) == 1);
         fcntl(tube[0], F_SETFL, O_NONBLOCK);
         if (c.premiere == Premiere::Arretee)
             ::kill(copie, SIGSTOP);
@@ -449,30 +410,23 @@ private slots:
             ::kill(copie, SIGKILL), waitpid(copie, nullptr, 0), copie = -1;
 
         // Looked at while a copy holds the lock: the window's, else the first.
-        const QString ici = c.lieu == Lieu::Cache ? maison.path() + "/.cache/ambrelot" : xdg;
+        const QString ici = c.environnement == Environnement::RuntimeOuvert ? maison.path() + "/.cache/ambrelot" : xdg;
         const auto verrouIci = [&] { return QDir(ici).entryList({"*.lock"}).size() == 1; };
-        const auto seconde = [&] {
-            int sortie[2];
-            QCOMPARE(pipe(sortie), 0);
-            const int stderrAvant = dup(STDERR_FILENO);
-            dup2(sortie[1], STDERR_FILENO), close(sortie[1]);
-            // A dark desktop leaves the design's colours.
-            QApplication::setPalette(QPalette(QColor(53, 53, 53)));
-            bool montree = false, verrouVu = false;
-            const int code = demarrer(*qApp, FichiersIni(dossier.path()), [&](QWidget &) {
-                montree = true, verrouVu = verrouIci(), QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-            });
-            fflush(stderr), dup2(stderrAvant, STDERR_FILENO), close(stderrAvant);
-            QFile dit;
-            QVERIFY(dit.open(sortie[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
-            const QString texte = QString::fromLocal8Bit(dit.readAll());
-            QCOMPARE(code, 0);
-            QCOMPARE(montree, c.fenetre);
-            QCOMPARE(QApplication::palette().color(QPalette::Window) == QColor(212, 208, 200), montree);
-            QCOMPARE(montree ? verrouVu : verrouIci(), c.lieu != Lieu::Aucun);
-            QVERIFY2(c.erreur.isEmpty() ? !texte.contains("Ambrelot") : texte.contains(c.erreur), qPrintable(texte));
-        };
-        QVERIFY(sansHome ? commeCompte(seconde) : (seconde(), !QTest::currentTestFailed()));
+        QTest::failOnWarning(QRegularExpression("Ambrelot"));
+        if (!c.erreur.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(c.erreur));
+        // A dark desktop leaves the design's colours.
+        QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+        bool montree = false, verrouVu = false;
+        QCOMPARE(demarrer(*qApp, FichiersIni(dossier.path()),
+                          [&](QWidget &) {
+                              montree = true, verrouVu = verrouIci();
+                              QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+                          }),
+                 0);
+        QCOMPARE(montree, c.fenetre);
+        QCOMPARE(QApplication::palette().color(QPalette::Window) == QColor(212, 208, 200), montree);
+        QVERIFY(montree ? verrouVu : verrouIci());
         // The first copy, called forward when this one showed nothing, said so.
         QCOMPARE(read(tube[0], &octet, 1) == 1, !c.fenetre);
     }
