@@ -3,8 +3,8 @@
 
 #pragma once
 
-// What the tests share: files byte for byte, the expected ones, the update
-// stamp masked, a file-size limit; with widgets, a beep counter, a settings
+// What the tests share: files byte for byte, the expected ones, another
+// account for the permission tests; with widgets, a beep counter, a settings
 // folder under the dialogs, actions inside a modal window, and the texts a
 // window shows.
 
@@ -17,10 +17,8 @@
 #include <QStringEncoder>
 #include <QTest>
 
-#include <csignal>
 #include <grp.h>
 #include <pwd.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,22 +58,6 @@ void cas(const T (&lignes)[N])
 
 constexpr FichierReglages TousLesFichiers[] = {FichierReglages::PoidsElements, FichierReglages::TarifNormal,
                                                FichierReglages::TarifEcopli, FichierReglages::TarifCEE};
-
-// Runs `action` under a file-size limit, SIGXFSZ ignored so that exceeding
-// it fails the write instead of killing the test. Stops root too.
-template<typename Action>
-auto sousLimiteDeTaille(rlim_t octets, Action action)
-{
-    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit ancienne{};
-    getrlimit(RLIMIT_FSIZE, &ancienne);
-    const rlimit limite{octets, ancienne.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limite);
-    const auto resultat = action();
-    setrlimit(RLIMIT_FSIZE, &ancienne);
-    std::signal(SIGXFSZ, signal);
-    return resultat;
-}
 
 // The account permission tests run as: nobody when the tests run as root,
 // who writes everywhere; else the test's own.

@@ -28,25 +28,23 @@ struct Cas
 };
 
 // The user's folder before a save: missing, there but empty, or holding a
-// copy that is a regular file, a link to another file or a folder.
-enum Copie { PasDeDossier, DossierVide, CopieOrdinaire, CopieLien, CopieDossier };
+// copy that is a regular file or a link to another file.
+enum Copie { PasDeDossier, DossierVide, CopieOrdinaire, CopieLien };
 // What stands in the way, from the program's folder to the account's.
 enum Obstacle {
     Aucun,
     ProgrammeProtege,
-    DossierDuPaquet,
     ProgrammeEtContenantProteges,
     DossierOuvertATous,
     DossierDUnAutreCompte,
-    ContenantOuvertATous,
     // Root saves, as `sudo -E` runs the program, among the account's folders.
     AdministrateurChezLeCompte,
     // The copy becomes a link after the save's check: the write step alone.
     LienPendantLEcriture,
 };
 // The copy after the save (null: none), why the save into the account's
-// folder failed, what the user is told at start; {programme}, {compte} and
-// {contenant} stand for the folders.
+// folder failed, what the user is told at start; {compte} and {contenant}
+// stand for the folders.
 struct Compte
 {
     const char *nom;
@@ -231,35 +229,6 @@ private slots:
             2);
     }
 
-    // Under a file-size limit, a save fails whole, or succeeds whole when the
-    // new file of 11 bytes just fits; nothing is left beside the file, which
-    // keeps its mode.
-    void limiteDeTaille_data()
-    {
-        QTest::addColumn<int>("limite");
-        QTest::newRow("aucun octet") << 0;
-        QTest::newRow("un octet de moins") << 10;
-        QTest::newRow("juste assez") << 11;
-    }
-    void limiteDeTaille()
-    {
-        QFETCH(int, limite);
-        QTemporaryDir dir;
-        const FichiersIni fichiers(dir.path());
-        const QString chemin = fichiers.chemin(FichierReglages::TarifCEE);
-        const QByteArray avant = "[s]\r\nk=0\r\n", apres = "[s]\r\nk=10\r\n";
-        QVERIFY(ecrireOctets(chemin, avant) && chmod(QFile::encodeName(chemin), 0640) == 0);
-        const ResultatEcriture r = sousLimiteDeTaille(
-            rlim_t(limite), [&] { return fichiers.ecrire(FichierReglages::TarifCEE, "s", "k", "10"); });
-        QCOMPARE(lireOctets(chemin), limite < apres.size() ? avant : apres);
-        QCOMPARE(r.raison,
-                 limite < apres.size() ? echec(chemin, "la taille de fichier permise est dépassée") : QString());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{"TarifCEE.ini"});
-        QCOMPARE(QFile::permissions(chemin),
-                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
-    }
-
     // Where a save goes, as an account without privileges: the user's copy
     // when it exists, else beside the program, else a new copy of the
     // shipped file with the changes, which leaves the shipped file as it is;
@@ -275,22 +244,14 @@ private slots:
                                      "lit à leur place les fichiers livrés avec le programme.\nPour y remédier : "
                                      "remplacez-les par des fichiers ordinaires, ou supprimez-les.";
         const QString ouvert = "d'autres comptes peuvent écrire dans ce dossier",
-                      etranger = "il appartient à un autre compte",
-                      contenant = "d'autres comptes peuvent écrire dans le dossier « {contenant} », qui le contient";
+                      etranger = "il appartient à un autre compte";
         cas<Compte>({
             {"copie présente", CopieOrdinaire, Aucun,
              "[Tarification]\r\nTarifN20Gr=0,70\r\n[Date]\r\nMiseAJour=5 \xE0 6\r\n"},
             {"programme inscriptible", PasDeDossier, Aucun, {}},
             {"programme protégé", PasDeDossier, ProgrammeProtege, Modifie},
-            {"dossier du paquet", PasDeDossier, DossierDuPaquet, Modifie},
             {"nulle part", PasDeDossier, ProgrammeEtContenantProteges, {}, "l'accès au dossier est refusé"},
             {"copie liée à un autre fichier", CopieLien, ProgrammeProtege, Bashrc, "le fichier est un lien symbolique",
-             pasOrdinaire},
-            {"copie qui est un dossier",
-             CopieDossier,
-             ProgrammeProtege,
-             {},
-             "un dossier porte le nom du fichier",
              pasOrdinaire},
             {"copie devenue un lien pendant l'écriture",
              CopieLien,
@@ -306,12 +267,6 @@ private slots:
              {},
              etranger,
              ignore.arg(etranger, "sudo chown nobody '{compte}'")},
-            {"contenant ouvert à tous",
-             DossierVide,
-             ContenantOuvertATous,
-             {},
-             contenant,
-             ignore.arg(contenant, "chmod 700 '{contenant}'")},
             {"administrateur dans le dossier d'un compte",
              PasDeDossier,
              AdministrateurChezLeCompte,
@@ -329,9 +284,8 @@ private slots:
         const QString programme = base.filePath("programme"), contenant = base.filePath("compte"),
                       bashrc = base.filePath("bashrc");
         const FichiersIni fichiers(programme, contenant + "/ambrelot",
-                                   c.obstacle == DossierDuPaquet || c.obstacle == AdministrateurChezLeCompte
-                                       ? DossierProgramme::DuPaquet
-                                       : DossierProgramme::Modifiable);
+                                   c.obstacle == AdministrateurChezLeCompte ? DossierProgramme::DuPaquet
+                                                                            : DossierProgramme::Modifiable);
         const QString dossier = fichiers.repertoireUtilisateur(), livre = fichiers.chemin(FichierReglages::TarifNormal),
                       copie = fichiers.cheminCopie(FichierReglages::TarifNormal);
         const auto droits
@@ -340,22 +294,17 @@ private slots:
         const auto preparer = [&] {
             QVERIFY(QDir().mkpath(programme) && QDir().mkpath(contenant) && ecrireOctets(livre, Livre)
                     && ecrireOctets(bashrc, Bashrc) && (c.copie == PasDeDossier || QDir().mkpath(dossier)));
-            QVERIFY(c.copie == CopieLien          ? QFile::link(bashrc, copie)
-                        : c.copie == CopieDossier ? QDir().mkdir(copie)
-                                                  : c.copie != CopieOrdinaire || ecrireOctets(copie, CopieDuCompte));
-            QVERIFY(c.obstacle == Aucun || c.obstacle == DossierDuPaquet || droits(programme, 0555));
+            QVERIFY(c.copie == CopieLien ? QFile::link(bashrc, copie)
+                                         : c.copie != CopieOrdinaire || ecrireOctets(copie, CopieDuCompte));
+            QVERIFY(c.obstacle == Aucun || droits(programme, 0555));
             QVERIFY(c.obstacle != ProgrammeEtContenantProteges || droits(contenant, 0555));
             QVERIFY(c.obstacle != DossierOuvertATous || droits(dossier, 0777));
-            QVERIFY(c.obstacle != ContenantOuvertATous || droits(contenant, 0777));
         };
         QVERIFY(chown(QFile::encodeName(base.path()), compte, gid_t(-1)) == 0 && commeCompte(preparer)
                 && (c.obstacle != DossierDUnAutreCompte || chown(QFile::encodeName(dossier), 0, 0) == 0));
         const auto liberer = qScopeGuard([&] { droits(programme, 0755), droits(contenant, 0755); });
-        const auto chemins = [&](QString texte) {
-            return texte.replace("{programme}", programme)
-                .replace("{compte}", dossier)
-                .replace("{contenant}", contenant);
-        };
+        const auto chemins
+            = [&](QString texte) { return texte.replace("{compte}", dossier).replace("{contenant}", contenant); };
         const auto verifier = [&] {
             QCOMPARE(fichiers.avertissementDuCompte(), chemins(c.avertissement));
             const ResultatEcriture r = c.obstacle == LienPendantLEcriture
