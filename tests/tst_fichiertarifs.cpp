@@ -35,14 +35,6 @@ void refuse(const char *nom, const QByteArray &fichier, const QString &refus)
     QTest::newRow(nom) << Lu{fichier, {}, "Le fichier « t.csv » est refusé" + refus};
 }
 
-QByteArrayList octets(const FichiersIni &fichiers)
-{
-    QByteArrayList resultat;
-    for (const FichierReglages f : TousLesFichiers)
-        resultat << lireOctets(fichiers.chemin(f));
-    return resultat;
-}
-
 } // namespace
 
 class TestFichierTarifs : public QObject
@@ -155,15 +147,15 @@ private slots:
         QCOMPARE(Tarifs::miseAJour(ServiceExpedition::TarifCEE, fichiers), "01/01/2026 à 00:00");
         QCOMPARE(SymboleMonetaire::lire(fichiers), "€");
 
-        QByteArrayList avant = octets(fichiers);
+        QByteArrayList avant = Proprietes::octets(fichiers);
         QCOMPARE(importer(lire(Entete + "France Ecopli;50;9", "t.csv"), fichiers,
                           QDateTime(QDate(2026, 12, 5), QTime(10, 45)))
                      .changements.size(),
                  1);
         const GrilleTarif ecopli = Tarifs::charger(ServiceExpedition::TarifEcopli, fichiers);
         QCOMPARE(ecopli.Tranches[0].Prix + ecopli.Tranches[1].Prix + ecopli.MiseAJour, "1,529,0005/12/2026 à 10:45");
-        avant[2] = octets(fichiers)[2];
-        QCOMPARE(octets(fichiers), avant);
+        avant[1] = Proprietes::octets(fichiers)[1];
+        QCOMPARE(Proprietes::octets(fichiers), avant);
 
         QVERIFY(QFile::remove(fichiers.chemin(FichierReglages::TarifNormal))
                 && QDir().mkdir(fichiers.chemin(FichierReglages::TarifNormal)));

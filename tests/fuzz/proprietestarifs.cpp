@@ -15,6 +15,8 @@ namespace {
 constexpr FichierReglages FichiersDesTarifs[]
     = {FichierReglages::TarifNormal, FichierReglages::TarifEcopli, FichierReglages::TarifCEE};
 
+} // namespace
+
 QByteArrayList octets(const FichiersIni &fichiers)
 {
     QByteArrayList resultat;
@@ -22,6 +24,8 @@ QByteArrayList octets(const FichiersIni &fichiers)
         resultat << fichiers.contenu(f);
     return resultat;
 }
+
+namespace {
 
 QString allerRetour(const FichierTarifs::Lecture &lecture, const FichiersIni &fichiers)
 {

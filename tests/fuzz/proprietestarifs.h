@@ -2,10 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArrayView>
+#include <QByteArrayList>
 #include <QString>
 
+class FichiersIni;
+
 namespace Proprietes {
+
+// The bytes of the three price files, in the order of the services.
+QByteArrayList octets(const FichiersIni &fichiers);
 
 // A refused price file writes nothing and says why; an accepted one, once
 // imported, exports to a file that reads back to the same prices and whose
