@@ -111,17 +111,6 @@ bool commeCompte(Action action)
 #include <QTemporaryDir>
 #include <QTimer>
 
-// Counts the program's beeps for its life.
-struct Bips
-{
-    int nombre = 0;
-    Bips()
-    {
-        Bip::remplacer([this] { ++nombre; });
-    }
-    ~Bips() { Bip::remplacer({}); }
-};
-
 template<typename T = QLineEdit>
 T *enfant(const QWidget *parent, const QString &nom)
 {
