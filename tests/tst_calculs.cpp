@@ -10,6 +10,23 @@
 #include "calculs/pesee.h"
 
 using Lignes = QList<std::pair<int, QString>>;
+// A French number read, NaN when it is none; the text is the case's name.
+struct Nombre
+{
+    const char *nom;
+    double valeur;
+};
+// The counts typed in some lines, the total, over unit weights that differ
+// from the defaults in some lines.
+struct Total
+{
+    const char *nom;
+    Lignes comptes;
+    const char *total;
+    Lignes poids = {};
+};
+Q_DECLARE_METATYPE(Nombre)
+Q_DECLARE_METATYPE(Total)
 constexpr auto Rapide = ServiceExpedition::TarifNormal, Ecopli = ServiceExpedition::TarifEcopli,
                UE = ServiceExpedition::TarifCEE;
 
@@ -20,31 +37,29 @@ class TestCalculs : public QObject
 private slots:
     void nombre_data()
     {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<double>("valeur");
-        const auto n = [](const char *texte, double valeur) { QTest::newRow(texte) << QString(texte) << valeur; };
         const double non = qQNaN();
-        n("3,2", 3.2);
-        n("  12,5 \t", 12.5);
-        n("+7", 7);
-        n("-1,5", -1.5);
-        n("5,", 5);
-        n(",5", 0.5);
-        n("1,5E3", 1500);
-        n("25e-1", 2.5);
-        n("1e-400", 0);
-        n(",", non);
-        n("3.2", non);
-        n("1,2,3", non);
-        n("1e+", non);
-        n("1e400", non);
-        n("٣", non);
+        cas<Nombre>({
+            {"3,2", 3.2},
+            {"  12,5 \t", 12.5},
+            {"+7", 7},
+            {"-1,5", -1.5},
+            {"5,", 5},
+            {",5", 0.5},
+            {"1,5E3", 1500},
+            {"25e-1", 2.5},
+            {"1e-400", 0},
+            {",", non},
+            {"3.2", non},
+            {"1,2,3", non},
+            {"1e+", non},
+            {"1e400", non},
+            {"٣", non},
+        });
     }
     void nombre()
     {
-        QFETCH(QString, texte);
-        QFETCH(double, valeur);
-        QCOMPARE(nombreFrancais(texte).value_or(qQNaN()), valeur);
+        QFETCH(Nombre, c);
+        QCOMPARE(nombreFrancais(QString(c.nom)).value_or(qQNaN()), c.valeur);
     }
 
     // From text the rounding is decimal and exact, from a product (a double)
@@ -86,49 +101,47 @@ private slots:
 
     void total_data()
     {
-        QTest::addColumn<Lignes>("comptes");
-        QTest::addColumn<QString>("total");
-        QTest::addColumn<Lignes>("poids"); // unit weights other than the defaults
-        const auto t = [](const char *nom, const Lignes &comptes, const char *total, const Lignes &poids = {}) {
-            QTest::newRow(nom) << comptes << QString(total) << poids;
-        };
         Lignes toutes;
         for (int ligne = 1; ligne <= 25; ++ligne)
             toutes.append({ligne, "1"});
         toutes.append({26, "0,1235"});
         const Lignes grands{{25, "900000000000000"}, {23, "900000000000000"}};
-        t("toutes les lignes", toutes, "420,6235");
-        t("grammes négatifs", {{26, "-5"}}, "0");
-        t("compte remplacé", {{1, "3"}, {1, "abc"}, {4, "2"}}, "29,2");
-        t("poids non numériques", {{4, "2"}, {2, "5"}, {13, "1"}, {14, "1"}}, "5",
-          {{4, "1,2,3"}, {2, ""}, {13, "3.2"}});
-        // Fixed-form unit weights are rounded from their text, not from a double.
-        t("forme fixe arrondie", {{25, "1"}, {4, "3"}, {13, "3"}}, "1,0002",
-          {{25, "0,00005"}, {4, "0,33335"}, {13, "0,00004"}});
-        t("hors de la plage", {{1, "999"}}, ">>", {{1, QString(250, u'9')}});
-        t("ligne fixe hors de la plage", {{25, "999"}}, ">>", {{25, "900000000000000"}});
-        t("somme au-delà", {{25, "1"}, {23, "1"}}, ">>", grands);
-        t("somme nulle", {{25, "1"}, {23, "-1"}}, "0", grands);
+        cas<Total>({
+            {"toutes les lignes", toutes, "420,6235"},
+            {"grammes négatifs", {{26, "-5"}}, "0"},
+            {"compte remplacé", {{1, "3"}, {1, "abc"}, {4, "2"}}, "29,2"},
+            {"poids non numériques",
+             {{4, "2"}, {2, "5"}, {13, "1"}, {14, "1"}},
+             "5",
+             {{4, "1,2,3"}, {2, ""}, {13, "3.2"}}},
+            // Fixed-form unit weights are rounded from their text, not from a double.
+            {"forme fixe arrondie",
+             {{25, "1"}, {4, "3"}, {13, "3"}},
+             "1,0002",
+             {{25, "0,00005"}, {4, "0,33335"}, {13, "0,00004"}}},
+            {"hors de la plage", {{1, "999"}}, ">>", {{1, QString(250, u'9')}}},
+            {"ligne fixe hors de la plage", {{25, "999"}}, ">>", {{25, "900000000000000"}}},
+            {"somme au-delà", {{25, "1"}, {23, "1"}}, ">>", grands},
+            {"somme nulle", {{25, "1"}, {23, "-1"}}, "0", grands},
+        });
     }
     void total()
     {
-        QFETCH(Lignes, comptes);
-        QFETCH(QString, total);
-        QFETCH(Lignes, poids);
+        QFETCH(Total, c);
         Pesee p;
         for (int n = 1; n <= CatalogueElements::NombreEntrees; ++n)
             p.setPoidsUnitaire(n, CatalogueElements::entree(n).defaut);
-        for (const auto &[ligne, texte] : poids)
+        for (const auto &[ligne, texte] : c.poids)
             p.setPoidsUnitaire(ligne, texte);
         Comptes cases;
-        for (const auto &[ligne, compte] : comptes) {
+        for (const auto &[ligne, compte] : c.comptes) {
             p.majLigne(ligne, compte);
             cases.at(ligne - 1) = compte;
         }
-        QCOMPARE(texteTotal(p.total()), total);
+        QCOMPARE(texteTotal(p.total()), c.total);
         // Every line again from the boxes gives the same.
         p.recalculer(cases);
-        QCOMPARE(texteTotal(p.total()), total);
+        QCOMPARE(texteTotal(p.total()), c.total);
     }
 
     // One service at a time over the default grids, but for France Rapide's

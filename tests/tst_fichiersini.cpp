@@ -16,15 +16,21 @@
 
 #include <sys/stat.h>
 
-// Bytes, then the value read at key k of section s; or the value written
-// there and the bytes after; or the reason the write is refused.
+// Bytes, then the value read at key k of section s, or the value written
+// there and the bytes after.
 struct Cas
 {
+    const char *nom;
     QByteArray avant;
     QString valeur;
     QByteArray apres = {};
-    QString raison = {};
     QString section = "s", cle = "k";
+};
+// A write refused, and why.
+struct Refus
+{
+    const char *nom;
+    QString section, cle, valeur, raison;
 };
 
 // The user's folder before a save: missing, there but empty, or holding a
@@ -55,6 +61,7 @@ struct Compte
     QString avertissement = {};
 };
 Q_DECLARE_METATYPE(Cas)
+Q_DECLARE_METATYPE(Refus)
 Q_DECLARE_METATYPE(Compte)
 
 namespace {
@@ -64,18 +71,6 @@ const QByteArray Modifie = Livre.chopped(4) + "70\r\n[Date]\r\nMiseAJour=5 \xE0 
 const QByteArray Bashrc = "export PATH\n";
 const QByteArray CopieDuCompte = "[Tarification]\r\nTarifN20Gr=0,80\r\n";
 const QList<EcritureIni> Ecritures{{"Tarification", "TarifN20Gr", "0,70"}, {"Date", "MiseAJour", "5 à 6"}};
-
-void lu(const char *nom, const QByteArray &avant, const QString &valeur) { QTest::newRow(nom) << Cas{avant, valeur}; }
-
-void ecrit(const char *nom, const QByteArray &avant, const QString &valeur, const QByteArray &apres)
-{
-    QTest::newRow(nom) << Cas{avant, valeur, apres};
-}
-
-void refuse(const char *nom, const QString &section, const QString &cle, const QString &valeur, const QString &raison)
-{
-    QTest::newRow(nom) << Cas{{}, valeur, {}, raison, section, cle};
-}
 
 QString echec(const QString &chemin, const QString &raison)
 {
@@ -91,28 +86,29 @@ class TestFichiersIni : public QObject
 private slots:
     void lecture_data()
     {
-        QTest::addColumn<Cas>("c");
-        QTest::newRow("majuscule accentuée") << Cas{cp1252("[SYMBOLE MONÉTAIRE]\r\nSymbole Monétaire Employé=€\r\n"),
-                                                    "€",
-                                                    {},
-                                                    {},
-                                                    "Symbole Monétaire",
-                                                    "symbole monétaire employé"};
-        lu("espaces autour", "[ s ]\r\n \tk  =  5 \t\r\n", "5");
-        lu("guillemets doubles", "[s]\r\nk=\" 3,2 \"\r\n", " 3,2 ");
-        lu("guillemets simples", "[s]\r\nk='x'\r\n", "x");
-        lu("guillemets dépareillés", "[s]\r\nk=\"x'\r\n", "\"x'");
-        lu("guillemet seul", "[s]\r\nk=\"\r\n", "\"");
-        lu("guillemets vides", "[s]\r\nk=''\r\n", "");
-        lu("après le premier égal", "[s]\r\nk=a=b\r\n", "a=b");
-        lu("première section gagne", "[s]\r\na=1\r\n[t]\r\n[S]\r\nk=4\r\n", "");
-        lu("ligne sans égal, commentaire", "[s]\r\nk\r\n;k=1\r\nk=2\r\n", "2");
-        lu("clé hors section", "k=1\r\n[a]\r\nk=1\r\n[s]\r\n", "");
-        lu("section sans nom", "[s]\r\n[]\r\nk=1\r\n", "");
-        lu("fins CR, sans fin", "[s]\rj=0\rk=1", "1");
-        lu("300 caractères", "[s]\r\nk=" + QByteArray(300, 'x') + "\r\n", QString(254, u'x'));
-        lu("BOM ailleurs", "\r\n\xEF\xBB\xBF[s]\r\nk=1\r\n", "");
-        lu("octets nuls", QByteArray("[s]\r\nk=a\0b\r\n", 12), QString::fromLatin1("a\0b", 3));
+        cas<Cas>({
+            {"majuscule accentuée",
+             cp1252("[SYMBOLE MONÉTAIRE]\r\nSymbole Monétaire Employé=€\r\n"),
+             "€",
+             {},
+             "Symbole Monétaire",
+             "symbole monétaire employé"},
+            {"espaces autour", "[ s ]\r\n \tk  =  5 \t\r\n", "5"},
+            {"guillemets doubles", "[s]\r\nk=\" 3,2 \"\r\n", " 3,2 "},
+            {"guillemets simples", "[s]\r\nk='x'\r\n", "x"},
+            {"guillemets dépareillés", "[s]\r\nk=\"x'\r\n", "\"x'"},
+            {"guillemet seul", "[s]\r\nk=\"\r\n", "\""},
+            {"guillemets vides", "[s]\r\nk=''\r\n", ""},
+            {"après le premier égal", "[s]\r\nk=a=b\r\n", "a=b"},
+            {"première section gagne", "[s]\r\na=1\r\n[t]\r\n[S]\r\nk=4\r\n", ""},
+            {"ligne sans égal, commentaire", "[s]\r\nk\r\n;k=1\r\nk=2\r\n", "2"},
+            {"clé hors section", "k=1\r\n[a]\r\nk=1\r\n[s]\r\n", ""},
+            {"section sans nom", "[s]\r\n[]\r\nk=1\r\n", ""},
+            {"fins CR, sans fin", "[s]\rj=0\rk=1", "1"},
+            {"300 caractères", "[s]\r\nk=" + QByteArray(300, 'x') + "\r\n", QString(254, u'x')},
+            {"BOM ailleurs", "\r\n\xEF\xBB\xBF[s]\r\nk=1\r\n", ""},
+            {"octets nuls", QByteArray("[s]\r\nk=a\0b\r\n", 12), QString::fromLatin1("a\0b", 3)},
+        });
     }
     void lecture()
     {
@@ -122,25 +118,26 @@ private slots:
 
     void ecriture_data()
     {
-        QTest::addColumn<Cas>("c");
-        ecrit("fichier vide", "", "3,2", "[s]\r\nk=3,2\r\n");
-        ecrit("clé remplacée, le reste intact", "; r\xe9glages\r\n[a]\r\nk=1\r\n\r\n[s]\r\n  K = old \r\ny=2\r\n",
-              "new", "; r\xe9glages\r\n[a]\r\nk=1\r\n\r\n[s]\r\nk=new\r\ny=2\r\n");
-        ecrit("clé après la dernière ligne non vide", "[s]\r\nx=1\r\n\r\n\r\n[t]\r\n", "v",
-              "[s]\r\nx=1\r\nk=v\r\n\r\n\r\n[t]\r\n");
-        ecrit("clé dans une section sans clé", "[s]\r\n\r\n[t]\r\n", "v", "[s]\r\nk=v\r\n\r\n[t]\r\n");
-        ecrit("clé après une ligne sans fin", "[s]\r\nx=1", "v", "[s]\r\nx=1\r\nk=v\r\n");
-        ecrit("première occurrence seule", "[S]\r\nk=1\r\nk=1\r\n[s]\r\nk=1\r\n", "2",
-              "[S]\r\nk=2\r\nk=1\r\n[s]\r\nk=1\r\n");
-        ecrit("BOM gardé", "\xEF\xBB\xBF[s]\r\nk=1\r\n", "2", "\xEF\xBB\xBF[s]\r\nk=2\r\n");
-        ecrit("guillemet en tête, crochets", "", "\"[x]", "[s]\r\nk=\"[x]\r\n");
-        ecrit("254 caractères", "", QString(254, u'1'), "[s]\r\nk=" + QByteArray(254, '1') + "\r\n");
         // Every byte but NUL, CR and LF, each one character, written back as itself.
         QByteArray octets;
         for (int octet = 1; octet < 256; ++octet)
             octets += octet == '\r' || octet == '\n' ? "" : QByteArray(1, char(octet));
-        ecrit("toute la page de code", "[s]\r\nk=0\r\n" + octets + "\r\n",
-              QStringDecoder("windows-1252").decode(octets), "[s]\r\nk=" + octets + "\r\n" + octets + "\r\n");
+        cas<Cas>({
+            {"fichier vide", "", "3,2", "[s]\r\nk=3,2\r\n"},
+            {"clé remplacée, le reste intact", "; r\xe9glages\r\n[a]\r\nk=1\r\n\r\n[s]\r\n  K = old \r\ny=2\r\n", "new",
+             "; r\xe9glages\r\n[a]\r\nk=1\r\n\r\n[s]\r\nk=new\r\ny=2\r\n"},
+            {"clé après la dernière ligne non vide", "[s]\r\nx=1\r\n\r\n\r\n[t]\r\n", "v",
+             "[s]\r\nx=1\r\nk=v\r\n\r\n\r\n[t]\r\n"},
+            {"clé dans une section sans clé", "[s]\r\n\r\n[t]\r\n", "v", "[s]\r\nk=v\r\n\r\n[t]\r\n"},
+            {"clé après une ligne sans fin", "[s]\r\nx=1", "v", "[s]\r\nx=1\r\nk=v\r\n"},
+            {"première occurrence seule", "[S]\r\nk=1\r\nk=1\r\n[s]\r\nk=1\r\n", "2",
+             "[S]\r\nk=2\r\nk=1\r\n[s]\r\nk=1\r\n"},
+            {"BOM gardé", "\xEF\xBB\xBF[s]\r\nk=1\r\n", "2", "\xEF\xBB\xBF[s]\r\nk=2\r\n"},
+            {"guillemet en tête, crochets", "", "\"[x]", "[s]\r\nk=\"[x]\r\n"},
+            {"254 caractères", "", QString(254, u'1'), "[s]\r\nk=" + QByteArray(254, '1') + "\r\n"},
+            {"toute la page de code", "[s]\r\nk=0\r\n" + octets + "\r\n", QStringDecoder("windows-1252").decode(octets),
+             "[s]\r\nk=" + octets + "\r\n" + octets + "\r\n"},
+        });
     }
     void ecriture()
     {
@@ -151,21 +148,22 @@ private slots:
 
     void ecrituresRefusees_data()
     {
-        QTest::addColumn<Cas>("c");
         const QString retour = "un retour à la ligne ne peut pas être enregistré";
-        refuse("retour à la ligne", "s", "k", "1\r\n[x]", retour);
-        refuse("retour chariot dans la section", "s\r", "k", "1", retour);
-        refuse("roupie", "s", "k", "₹", "le caractère « ₹ » ne peut pas être enregistré dans un fichier de réglages");
-        refuse("clé vide", "s", " ", "1", "le nom de clé est vide");
-        refuse("section vide", "", "k", "1", "le nom de section est vide");
-        refuse("égal dans la clé", "s", "a=b", "1", "le nom de clé « a=b » n'est pas permis");
-        refuse("clé en commentaire", "s", ";k", "1", "le nom de clé « ;k » n'est pas permis");
-        refuse("255 caractères", "s", "k", QString(255, u'1'), "la valeur dépasse 254 caractères");
+        cas<Refus>({
+            {"retour à la ligne", "s", "k", "1\r\n[x]", retour},
+            {"retour chariot dans la section", "s\r", "k", "1", retour},
+            {"roupie", "s", "k", "₹", "le caractère « ₹ » ne peut pas être enregistré dans un fichier de réglages"},
+            {"clé vide", "s", " ", "1", "le nom de clé est vide"},
+            {"section vide", "", "k", "1", "le nom de section est vide"},
+            {"égal dans la clé", "s", "a=b", "1", "le nom de clé « a=b » n'est pas permis"},
+            {"clé en commentaire", "s", ";k", "1", "le nom de clé « ;k » n'est pas permis"},
+            {"255 caractères", "s", "k", QString(255, u'1'), "la valeur dépasse 254 caractères"},
+        });
     }
     // A refused write in the middle of a batch leaves everything as it was.
     void ecrituresRefusees()
     {
-        QFETCH(Cas, c);
+        QFETCH(Refus, c);
         QByteArray contenu("[s]\r\nk=0\r\n");
         QCOMPARE(FormatIni::ecrire(contenu, {{"s", "k", "1"}, {c.section, c.cle, c.valeur}}).raison, c.raison);
         QCOMPARE(contenu, QByteArray("[s]\r\nk=0\r\n"));
@@ -321,15 +319,13 @@ private slots:
     }
 
     // A relative XDG_CONFIG_HOME names no folder: the XDG rules ignore it.
+    // Last, as it leaves the variable set.
     void repertoireDuCompte()
     {
-        const QByteArray avant = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_CONFIG_HOME", "conf");
-        const QString relatif = FichiersIni::repertoireDuCompte();
+        QCOMPARE(FichiersIni::repertoireDuCompte(), QDir::homePath() + "/.config/ambrelot");
         qputenv("XDG_CONFIG_HOME", "/ailleurs/conf");
         QCOMPARE(FichiersIni::repertoireDuCompte(), "/ailleurs/conf/ambrelot");
-        qputenv("XDG_CONFIG_HOME", avant);
-        QCOMPARE(relatif, QDir::homePath() + "/.config/ambrelot");
     }
 };
 
