@@ -3,10 +3,10 @@
 
 #pragma once
 
-// What the tests share: files byte for byte, the expected ones, another
-// account for the permission tests; with widgets, a beep counter, a settings
-// folder under the dialogs, actions inside a modal window, and the texts a
-// window shows.
+// What the tests share: files byte for byte, the expected ones, the default
+// grids, a table of cases, another account for the permission tests; with
+// widgets, controls by name, actions inside the next modal window, and what
+// a window shows, its tables and its Tab order.
 
 #include "settings/catalogueelements.h"
 #include "settings/tarifs.h"
@@ -96,9 +96,6 @@ bool commeCompte(Action action)
 }
 
 #ifdef QT_WIDGETS_LIB
-
-#include "commun/apparence.h"
-#include "dialogs/dialogues.h"
 
 #include <QAbstractButton>
 #include <QApplication>

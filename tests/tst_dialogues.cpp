@@ -9,9 +9,9 @@
 #include "outils.h"
 
 #include "commun/traductions.h"
+#include "dialogs/dialogues.h"
 #include "dialogs/form8.h"
 
-#include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
 

@@ -5,6 +5,7 @@
 
 #include "outils.h"
 
+#include "commun/apparence.h"
 #include "commun/version.h"
 #include "main_window/demarrage.h"
 #include "main_window/form1.h"
