@@ -338,19 +338,16 @@ private slots:
         cas<Copie>({
             {"première copie au repos, chemin de prise long", Environnement::RuntimeLong, Premiere::AuRepos, false},
             {"première copie arrêtée", Environnement::RuntimePrive, Premiere::Arretee, true, "ne répond pas"},
-            {"première copie tuée", Environnement::RuntimePrive, Premiere::Tuee, true},
-            {"dossier d'exécution ouvert", Environnement::RuntimeOuvert, Premiere::AuRepos, false},
+            {"première copie tuée, dossier d'exécution ouvert", Environnement::RuntimeOuvert, Premiere::Tuee, true},
         });
     }
     void uneSeuleCopie()
     {
         QFETCH(Copie, c);
         QTemporaryDir dossier, prive, maison;
-        QString xdg = prive.path();
-        if (c.environnement == Environnement::RuntimeLong)
-            QCOMPARE(::mkdir(qPrintable(xdg += '/' + QString(100, u'x')), 0700), 0);
-        if (c.environnement == Environnement::RuntimeOuvert)
-            QCOMPARE(::chmod(qPrintable(xdg), 0777), 0);
+        const QString xdg = prive.filePath(c.environnement == Environnement::RuntimeLong ? QString(100, u'x') : "run");
+        QVERIFY(QDir().mkdir(xdg)
+                && ::chmod(qPrintable(xdg), c.environnement == Environnement::RuntimeOuvert ? 0777 : 0700) == 0);
         qputenv("XDG_RUNTIME_DIR", xdg.toLocal8Bit());
         qputenv("HOME", maison.path().toLocal8Bit());
         // Looked at while a copy holds the lock: the window's, else the first.
@@ -385,13 +382,19 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(c.erreur));
         // A dark desktop leaves the design's colours.
         QApplication::setPalette(QPalette(QColor(53, 53, 53)));
-        bool montree = false, verrouVu = false;
-        QCOMPARE(demarrer(*qApp, FichiersIni(dossier.path()),
+        // The settings live in the runtime folder: open to all, they are
+        // ignored, and the window says so once shown.
+        bool montree = false, verrouVu = false, avertie = false;
+        QCOMPARE(demarrer(*qApp, FichiersIni(dossier.path(), xdg),
                           [&](QWidget &) {
                               montree = true, verrouVu = verrouIci();
-                              QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+                              QTimer::singleShot(0, qApp, [&] {
+                                  avertie = QApplication::activeModalWidget();
+                                  QCoreApplication::quit();
+                              });
                           }),
                  0);
+        QCOMPARE(avertie, c.environnement == Environnement::RuntimeOuvert);
         QCOMPARE(montree, c.fenetre);
         QCOMPARE(QApplication::palette().color(QPalette::Window) == QColor(212, 208, 200), montree);
         QCOMPARE(verrouVu, montree);
