@@ -52,10 +52,13 @@ struct Commande
     int bips = 0;
     QString champ = {}, saisie = {};
 };
+// The runtime folder: private, private with a path too long for a socket's
+// address, or open to all.
 enum class Environnement { RuntimePrive, RuntimeLong, RuntimeOuvert };
+// The first copy: idle, stopped (alive, deaf) or killed (its lock left behind).
 enum class Premiere { AuRepos, Arretee, Tuee };
-// The first copy: whether the program started now shows its window, and what
-// it says on standard error.
+// Whether the program started now shows its window, and what it says on
+// standard error.
 struct Copie
 {
     const char *nom;
