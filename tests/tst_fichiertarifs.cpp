@@ -27,6 +27,8 @@ Q_DECLARE_METATYPE(Lu)
 namespace {
 
 const QByteArray Entete = "Service;Jusqu'à (g);Prix\r\n";
+const QString PasUnPrix = " n'est pas un prix ; attendu un nombre à deux décimales au plus, avec une virgule ou un "
+                          "point, suivi ou non de « € », ou « >> ».";
 const QByteArray Livre = lireOctets(QStringLiteral(AMBRELOT_TARIFS "/2026.csv"));
 
 } // namespace
@@ -71,21 +73,11 @@ private slots:
             {"tranche en double", Entete + "France Ecopli;20;1\r\nFrance Rapide;20;1\r\nFrance Ecopli;020;2", "",
              ", ligne 4, colonne « Jusqu'à (g) » : la tranche de 20 g de France Ecopli est déjà à la ligne 2 ; attendu "
              "chaque tranche une fois."},
-            {"1,2,3", Entete + "France Rapide;20;\"1,2,3\"", "",
-             ", ligne 2, colonne « Prix » : « 1,2,3 » n'est pas un prix ; attendu un nombre à deux décimales au plus, "
-             "avec une virgule ou un point, suivi ou non de « € », ou « >> »."},
-            {"-5", Entete + "France Rapide;20;\"-5\"", "",
-             ", ligne 2, colonne « Prix » : « -5 » n'est pas un prix ; attendu un nombre à deux décimales au plus, "
-             "avec une virgule ou un point, suivi ou non de « € », ou « >> »."},
-            {"abc", Entete + "France Rapide;20;\"abc\"", "",
-             ", ligne 2, colonne « Prix » : « abc » n'est pas un prix ; attendu un nombre à deux décimales au plus, "
-             "avec une virgule ou un point, suivi ou non de « € », ou « >> »."},
-            {"3,475", Entete + "France Rapide;20;\"3,475\"", "",
-             ", ligne 2, colonne « Prix » : « 3,475 » n'est pas un prix ; attendu un nombre à deux décimales au plus, "
-             "avec une virgule ou un point, suivi ou non de « € », ou « >> »."},
-            {"€ 3", Entete + "France Rapide;20;\"€ 3\"", "",
-             ", ligne 2, colonne « Prix » : « € 3 » n'est pas un prix ; attendu un nombre à deux décimales au plus, "
-             "avec une virgule ou un point, suivi ou non de « € », ou « >> »."},
+            {"1,2,3", Entete + "France Rapide;20;\"1,2,3\"", "", ", ligne 2, colonne « Prix » : « 1,2,3 »" + PasUnPrix},
+            {"-5", Entete + "France Rapide;20;\"-5\"", "", ", ligne 2, colonne « Prix » : « -5 »" + PasUnPrix},
+            {"abc", Entete + "France Rapide;20;\"abc\"", "", ", ligne 2, colonne « Prix » : « abc »" + PasUnPrix},
+            {"3,475", Entete + "France Rapide;20;\"3,475\"", "", ", ligne 2, colonne « Prix » : « 3,475 »" + PasUnPrix},
+            {"€ 3", Entete + "France Rapide;20;\"€ 3\"", "", ", ligne 2, colonne « Prix » : « € 3 »" + PasUnPrix},
             {"date impossible", "Service;Jusqu'à (g);Prix;En vigueur le\r\nFrance Rapide;20;1;31/02/2026", "",
              ", ligne 2, colonne « En vigueur le » : « 31/02/2026 » n'est pas une date ; attendu une date comme "
              "01/01/2026."},
